@@ -1,0 +1,158 @@
+#include "core/files.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace core {
+
+FileSystem gFileSystem;
+
+namespace {
+
+std::vector<std::string> List(const std::string& folder, bool folders) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA fd;
+  HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &fd);
+  if (h == INVALID_HANDLE_VALUE) return names;
+  do {
+    std::string name = fd.cFileName;
+    if (name == "." || name == "..") continue;
+    bool isFolder = (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    if (isFolder == folders) names.push_back(name);
+  } while (FindNextFileA(h, &fd));
+  FindClose(h);
+  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) == CSTR_LESS_THAN;
+  });
+  return names;
+}
+
+}  // namespace
+
+bool FileSystem::FileExists(const std::string& path) const {
+  if (path.empty()) return false;
+  DWORD a = GetFileAttributesA(path.c_str());
+  return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool FileSystem::FolderExists(const std::string& path) const {
+  if (path.empty()) return false;
+  DWORD a = GetFileAttributesA(path.c_str());
+  return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool FileSystem::CreateFolder(const std::string& path) const {
+  return CreateDirectoryA(path.c_str(), nullptr) || FolderExists(path);
+}
+
+bool FileSystem::RemoveFile(const std::string& path, bool force) const {
+  if (force) {
+    DWORD a = GetFileAttributesA(path.c_str());
+    if (a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_READONLY))
+      SetFileAttributesA(path.c_str(), a & ~FILE_ATTRIBUTE_READONLY);
+  }
+  return DeleteFileA(path.c_str()) != 0;
+}
+
+bool FileSystem::RemoveFiles(const std::string& folder, bool force) const {
+  bool all = true;
+  for (const auto& name : FileNames(folder)) all = RemoveFile(folder + "\\" + name, force) && all;
+  return all;
+}
+
+bool FileSystem::RemoveFolder(const std::string& path, bool force) const {
+  if (!FolderExists(path)) return false;
+  RemoveFiles(path, force);
+  for (const auto& sub : SubFolderNames(path)) RemoveFolder(path + "\\" + sub, force);
+  if (force) SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  RemoveDirectoryA(path.c_str());
+  return !FolderExists(path);
+}
+
+bool FileSystem::CopyFileTo(const std::string& from, const std::string& to, bool overwrite) const {
+  return CopyFileA(from.c_str(), to.c_str(), overwrite ? FALSE : TRUE) != 0;
+}
+
+bool FileSystem::MoveFileTo(const std::string& from, const std::string& to) const {
+  return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_COPY_ALLOWED) != 0;
+}
+
+bool FileSystem::MoveFolderTo(const std::string& from, const std::string& to) const {
+  return MoveFileExA(from.c_str(), to.c_str(), 0) != 0;
+}
+
+std::vector<std::string> FileSystem::SubFolderNames(const std::string& folder) const { return List(folder, true); }
+std::vector<std::string> FileSystem::FileNames(const std::string& folder) const { return List(folder, false); }
+
+bool EqualsNoCase(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && ToLower(a) == ToLower(b);
+}
+
+std::string ToLower(std::string s) {
+  if (!s.empty()) CharLowerBuffA(s.data(), static_cast<DWORD>(s.size()));
+  return s;
+}
+
+std::string ToUpper(std::string s) {
+  if (!s.empty()) CharUpperBuffA(s.data(), static_cast<DWORD>(s.size()));
+  return s;
+}
+
+size_t FindNoCase(const std::string& hay, const std::string& needle, size_t from) {
+  return ToLower(hay).find(ToLower(needle), from);
+}
+
+std::string ReplaceAll(std::string text, const std::string& what, const std::string& with) {
+  if (what.empty()) return text;
+  size_t pos = 0;
+  while ((pos = text.find(what, pos)) != std::string::npos) {
+    text.replace(pos, what.size(), with);
+    pos += with.size();
+  }
+  return text;
+}
+
+std::string ReplaceAllNoCase(const std::string& text, const std::string& what, const std::string& with) {
+  if (what.empty()) return text;
+  std::string out;
+  std::string lowText = ToLower(text);
+  std::string lowWhat = ToLower(what);
+  size_t pos = 0;
+  for (;;) {
+    size_t hit = lowText.find(lowWhat, pos);
+    if (hit == std::string::npos) break;
+    out.append(text, pos, hit - pos);
+    out += with;
+    pos = hit + what.size();
+  }
+  out.append(text, pos, std::string::npos);
+  return out;
+}
+
+std::vector<std::string> Split(const std::string& text, const std::string& separator) {
+  std::vector<std::string> parts;
+  if (separator.empty()) return {text};
+  size_t pos = 0;
+  for (;;) {
+    size_t hit = text.find(separator, pos);
+    if (hit == std::string::npos) {
+      parts.push_back(text.substr(pos));
+      return parts;
+    }
+    parts.push_back(text.substr(pos, hit - pos));
+    pos = hit + separator.size();
+  }
+}
+
+std::string FolderOf(const std::string& path) {
+  auto slash = path.find_last_of('\\');
+  return slash == std::string::npos ? path : path.substr(0, slash);
+}
+
+std::string NameOf(const std::string& path) {
+  auto slash = path.find_last_of('\\');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace core

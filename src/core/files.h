@@ -1,0 +1,49 @@
+// The program's file-system object: the file and folder operations that
+// every Part uses, each reporting whether it worked. Folder listings come
+// sorted by name without regard to case, as Windows lists them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace core {
+
+class FileSystem {
+ public:
+  bool FileExists(const std::string& path) const;
+  bool FolderExists(const std::string& path) const;
+  // Creates one folder level; true when it exists afterwards.
+  bool CreateFolder(const std::string& path) const;
+  // Deletes a file; read-only files only when forced.
+  bool RemoveFile(const std::string& path, bool force) const;
+  // Deletes every file directly in folder (sub-folders stay); true when
+  // all of them went.
+  bool RemoveFiles(const std::string& folder, bool force) const;
+  // Deletes a folder with everything in it; read-only files only when
+  // forced. True when the folder is gone afterwards.
+  bool RemoveFolder(const std::string& path, bool force) const;
+  bool CopyFileTo(const std::string& from, const std::string& to, bool overwrite) const;
+  bool MoveFileTo(const std::string& from, const std::string& to) const;
+  bool MoveFolderTo(const std::string& from, const std::string& to) const;
+  std::vector<std::string> SubFolderNames(const std::string& folder) const;
+  std::vector<std::string> FileNames(const std::string& folder) const;
+};
+
+extern FileSystem gFileSystem;
+
+// Case-insensitive comparison and search in the ANSI code page.
+bool EqualsNoCase(const std::string& a, const std::string& b);
+std::string ToLower(std::string s);
+std::string ToUpper(std::string s);
+// Position of needle in hay without regard to case, or npos.
+size_t FindNoCase(const std::string& hay, const std::string& needle, size_t from = 0);
+// Every occurrence of what replaced by with.
+std::string ReplaceAll(std::string text, const std::string& what, const std::string& with);
+std::string ReplaceAllNoCase(const std::string& text, const std::string& what, const std::string& with);
+std::vector<std::string> Split(const std::string& text, const std::string& separator);
+// The part of path before its last "\" (path itself when it has none).
+std::string FolderOf(const std::string& path);
+// The part of path after its last "\" (path itself when it has none).
+std::string NameOf(const std::string& path);
+
+}  // namespace core

@@ -1,0 +1,33 @@
+// INI files (Config.ini, pelto.ini, the language files) through the Windows
+// profile functions, and the language texts looked up in them.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace core {
+
+// The value of key in [section] of file; def when the key is missing or its
+// value is empty. Values of any length come back whole. Sections and keys
+// match without regard to case; of duplicate keys the first is read.
+std::string ReadIni(const std::string& file, const std::string& section, const std::string& key,
+                    const std::string& def = "");
+
+// Writes key = value into [section] of file, creating both as needed. No
+// value (std::nullopt) deletes the key; an empty text writes "key=". Line
+// breaks cannot live in an INI value: each one is written as a blank.
+void WriteIni(const std::string& file, const std::string& section, const std::string& key,
+              const std::optional<std::string>& value);
+
+// The text of key in the current language file, else in English.ini, else "".
+std::string GetLangString(const std::string& key);
+// The text of key in Languages\English.ini, else "".
+std::string GetEnglishLangString(const std::string& key);
+// GetLangString(key), or builtIn when that is empty: the rule for texts
+// built in code (message boxes).
+std::string LangText(const std::string& key, const std::string& builtIn);
+
+// Line breaks (CRLF, CR or LF) each replaced by one blank.
+std::string OneLine(const std::string& text);
+
+}  // namespace core

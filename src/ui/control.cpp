@@ -1,0 +1,432 @@
+#include "ui/control.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "ui/app.h"
+#include "ui/form.h"
+
+namespace ui {
+
+LRESULT CALLBACK ControlSubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+LRESULT CALLBACK ControlWindowProc(HWND, UINT, WPARAM, LPARAM);
+
+namespace {
+
+constexpr char kControlProp[] = "TarnellControl";
+constexpr UINT_PTR kSubclassId = 0x7A11;
+
+int MouseButtonsFromWParam(WPARAM w) {
+  int b = 0;
+  if (w & MK_LBUTTON) b |= kLeftButton;
+  if (w & MK_RBUTTON) b |= kRightButton;
+  if (w & MK_MBUTTON) b |= kMiddleButton;
+  return b;
+}
+
+}  // namespace
+
+COLORREF ResolveColor(Color c) {
+  if (c & 0x80000000u) return GetSysColor(static_cast<int>(c & 0xFF));
+  return static_cast<COLORREF>(c & 0xFFFFFF);
+}
+
+int CurrentShiftState() {
+  int s = 0;
+  if (GetKeyState(VK_SHIFT) < 0) s |= kShiftMask;
+  if (GetKeyState(VK_CONTROL) < 0) s |= kCtrlMask;
+  if (GetKeyState(VK_MENU) < 0) s |= kAltMask;
+  return s;
+}
+
+HFONT DefaultFont() {
+  static UniqueFont font = [] {
+    HDC screen = GetDC(nullptr);
+    int height = -MulDiv(9, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, screen);
+    return UniqueFont(CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                  DEFAULT_PITCH | FF_DONTCARE, "Segoe UI"));
+  }();
+  return font.get();
+}
+
+// ---------------------------------------------------------------- Control
+
+Control::Control(Container* parent, Rect rect)
+    : parent_(parent), rect_(rect), designRect_(rect) {
+  if (parent_) parent_->Register(this);
+}
+
+Control::~Control() {
+  if (hwnd_) {
+    HWND h = hwnd_;
+    RemovePropA(h, kControlProp);
+    if (!IsOwnClass()) RemoveWindowSubclass(h, ControlSubclassProc, kSubclassId);
+    hwnd_ = nullptr;
+    DestroyWindow(h);
+  }
+  if (parent_) parent_->Unregister(this);
+}
+
+Form* Control::ParentForm() const { return parent_ ? parent_->OwnerForm() : nullptr; }
+
+Control* Control::FromHwnd(HWND hwnd) {
+  if (!hwnd) return nullptr;
+  return static_cast<Control*>(GetPropA(hwnd, kControlProp));
+}
+
+void Control::CreateWindowNow() {
+  if (hwnd_ || !parent_ || !parent_->ContainerHwnd()) return;
+  EnsureWindowClasses();
+  designRect_ = rect_;
+  designVisible_ = visible_;
+  designEnabled_ = enabled_;
+  designFore_ = foreColor_;
+  designBack_ = backColor_;
+  CaptureDesign();
+  CreateParams p = GetCreateParams();
+  DWORD style = p.style | WS_CHILD | extraStyle_;
+  if (visible_) style |= WS_VISIBLE;
+  if (!enabled_) style |= WS_DISABLED;
+  if (tabStop_) style |= WS_TABSTOP;
+  int height = p.windowHeight >= 0 ? p.windowHeight : rect_.height;
+  HWND h = CreateWindowExA(p.exStyle | extraExStyle_, p.className, p.text.c_str(), style, rect_.left,
+                           rect_.top, rect_.width, height, parent_->ContainerHwnd(), nullptr,
+                           GetModuleHandleA(nullptr), IsOwnClass() ? this : nullptr);
+  if (!h) return;
+  if (!IsOwnClass()) {
+    hwnd_ = h;
+    SetPropA(h, kControlProp, this);
+    SetWindowSubclass(h, ControlSubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  }
+  SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
+  AfterCreate();
+  if (auto* self = dynamic_cast<Container*>(this)) self->CreateChildren();
+}
+
+HFONT Control::Font() const { return bold_ && boldFont_ ? boldFont_.get() : DefaultFont(); }
+
+void Control::SetFontBold(bool bold) {
+  bold_ = bold;
+  if (bold && !boldFont_) {
+    LOGFONTA lf{};
+    GetObjectA(DefaultFont(), sizeof lf, &lf);
+    lf.lfWeight = FW_BOLD;
+    boldFont_.reset(CreateFontIndirectA(&lf));
+  }
+  if (hwnd_) SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), TRUE);
+}
+
+void Control::Move(int left, int top, int width, int height) {
+  rect_ = {left, top, width, height};
+  if (hwnd_) MoveWindow(hwnd_, left, top, width, height, TRUE);
+}
+
+void Control::SetVisible(bool v) {
+  visible_ = v;
+  if (hwnd_) ShowWindow(hwnd_, v ? SW_SHOWNA : SW_HIDE);
+}
+
+void Control::SetEnabled(bool v) {
+  enabled_ = v;
+  if (hwnd_) EnableWindow(hwnd_, v);
+}
+
+void Control::SetFocus() {
+  if (hwnd_) ::SetFocus(hwnd_);
+}
+
+bool Control::HasFocus() const {
+  HWND f = GetFocus();
+  return hwnd_ && (f == hwnd_ || IsChild(hwnd_, f));
+}
+
+void Control::SetForeColor(Color c) {
+  foreColor_ = c;
+  if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void Control::SetBackColor(Color c) {
+  backColor_ = c;
+  backBrush_.reset();
+  if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+HBRUSH Control::OnCtlColor(HDC dc) {
+  SetTextColor(dc, ResolveColor(foreColor_));
+  SetBkColor(dc, ResolveColor(backColor_));
+  if (!backBrush_) backBrush_.reset(CreateSolidBrush(ResolveColor(backColor_)));
+  return backBrush_.get();
+}
+
+LRESULT Control::CallDefault(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (!hwnd_) return 0;
+  if (IsOwnClass()) return DefWindowProcA(hwnd_, msg, wParam, lParam);
+  return DefSubclassProc(hwnd_, msg, wParam, lParam);
+}
+
+bool Control::HandleMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+
+void Control::WindowGone() {
+  if (hwnd_) {
+    RemovePropA(hwnd_, kControlProp);
+    if (!IsOwnClass()) RemoveWindowSubclass(hwnd_, ControlSubclassProc, kSubclassId);
+  }
+  hwnd_ = nullptr;
+  pressed_ = false;
+  rect_ = designRect_;
+  visible_ = designVisible_;
+  enabled_ = designEnabled_;
+  foreColor_ = designFore_;
+  backColor_ = designBack_;
+  backBrush_.reset();
+  if (auto* self = dynamic_cast<Container*>(this)) self->ResetGraphics();
+  ResetToDesign();
+}
+
+LRESULT Control::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
+  HWND self = hwnd_;
+  if (msg == WM_NCDESTROY) {
+    LRESULT r = CallDefault(msg, wParam, lParam);
+    WindowGone();
+    return r;
+  }
+  LRESULT result = 0;
+  if (dynamic_cast<Container*>(this) && ReflectToChild(msg, wParam, lParam, result)) return result;
+  if (HandleMessage(msg, wParam, lParam, result)) return result;
+  if (HandleCommon(msg, wParam, lParam, result)) return result;
+  // A handler may have destroyed the window on the way.
+  if (!IsWindow(self) || hwnd_ != self) return 0;
+  return CallDefault(msg, wParam, lParam);
+}
+
+bool Control::HandleCommon(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  HWND self = hwnd_;
+  auto gone = [&] { return !IsWindow(self) || hwnd_ != self; };
+  int x = GET_X_LPARAM(lParam);
+  int y = GET_Y_LPARAM(lParam);
+  int shift = CurrentShiftState();
+  switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN: {
+      int button = msg == WM_LBUTTONDOWN ? kLeftButton : msg == WM_RBUTTONDOWN ? kRightButton : kMiddleButton;
+      if (ClicksFromMouse() && button == kLeftButton) {
+        pressed_ = true;
+        SetCapture(self);
+      }
+      if (MouseDown) MouseDown(button, shift, x, y);
+      if (gone()) return result = 0, true;
+      return ClicksFromMouse();
+    }
+    case WM_LBUTTONDBLCLK:
+      if (ClicksFromMouse()) {
+        pressed_ = false;
+        RaiseDblClick();
+        return result = 0, true;
+      }
+      if (MouseDown) MouseDown(kLeftButton, shift, x, y);
+      return gone() ? (result = 0, true) : false;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: {
+      int button = msg == WM_LBUTTONUP ? kLeftButton : msg == WM_RBUTTONUP ? kRightButton : kMiddleButton;
+      bool click = false;
+      if (ClicksFromMouse() && button == kLeftButton) {
+        RECT rc;
+        GetClientRect(self, &rc);
+        POINT pt{x, y};
+        click = pressed_ && PtInRect(&rc, pt);
+        pressed_ = false;
+        if (GetCapture() == self) ReleaseCapture();
+      }
+      if (MouseUp) MouseUp(button, shift, x, y);
+      if (gone()) return result = 0, true;
+      if (click) RaiseMouseClick();
+      if (gone()) return result = 0, true;
+      return ClicksFromMouse();
+    }
+    case WM_MOUSEMOVE:
+      if (MouseMove) MouseMove(MouseButtonsFromWParam(wParam), shift, x, y);
+      return gone() ? (result = 0, true) : false;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      if (KeyDown) {
+        int key = static_cast<int>(wParam);
+        KeyDown(key, shift);
+        if (gone() || key == 0) return result = 0, true;
+      }
+      return false;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+      if (KeyUp) {
+        int key = static_cast<int>(wParam);
+        KeyUp(key, shift);
+        if (gone() || key == 0) return result = 0, true;
+      }
+      return false;
+    case WM_CHAR:
+      if (KeyPress) {
+        int ascii = static_cast<int>(wParam);
+        KeyPress(ascii);
+        if (gone() || ascii == 0) return result = 0, true;
+        if (ascii != static_cast<int>(wParam)) {
+          result = CallDefault(msg, static_cast<WPARAM>(ascii), lParam);
+          return true;
+        }
+      }
+      return false;
+    case WM_SETFOCUS:
+      result = CallDefault(msg, wParam, lParam);
+      if (GotFocus) GotFocus();
+      return true;
+    case WM_KILLFOCUS:
+      result = CallDefault(msg, wParam, lParam);
+      if (LostFocus) LostFocus();
+      return true;
+    case WM_CAPTURECHANGED:
+      if (reinterpret_cast<HWND>(lParam) != self) pressed_ = false;
+      return false;
+    default:
+      return false;
+  }
+}
+
+LRESULT CALLBACK ControlSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                     DWORD_PTR data) {
+  auto* self = reinterpret_cast<Control*>(data);
+  try {
+    if (self && self->hwnd_ == hwnd) return self->Dispatch(msg, wParam, lParam);
+  } catch (...) {
+    ReportHandlerException();
+    return 0;
+  }
+  return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK ControlWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  Control* self = nullptr;
+  if (msg == WM_NCCREATE) {
+    auto* cs = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    self = static_cast<Control*>(cs->lpCreateParams);
+    if (self) {
+      self->hwnd_ = hwnd;
+      SetPropA(hwnd, kControlProp, self);
+    }
+  } else {
+    self = Control::FromHwnd(hwnd);
+  }
+  try {
+    if (self) return self->Dispatch(msg, wParam, lParam);
+  } catch (...) {
+    ReportHandlerException();
+    return 0;
+  }
+  return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+bool ReflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  switch (msg) {
+    case WM_COMMAND:
+      if (lParam) {
+        if (Control* c = Control::FromHwnd(reinterpret_cast<HWND>(lParam))) {
+          c->OnCommand(HIWORD(wParam));
+          result = 0;
+          return true;
+        }
+      }
+      return false;
+    case WM_NOTIFY: {
+      auto* hdr = reinterpret_cast<NMHDR*>(lParam);
+      if (hdr) {
+        if (Control* c = Control::FromHwnd(hdr->hwndFrom)) return c->OnNotify(hdr, result);
+      }
+      return false;
+    }
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      if (lParam) {
+        if (Control* c = Control::FromHwnd(reinterpret_cast<HWND>(lParam))) {
+          if (c->OnScroll(msg, wParam)) return result = 0, true;
+        }
+      }
+      return false;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+      if (Control* c = Control::FromHwnd(reinterpret_cast<HWND>(lParam))) {
+        if (HBRUSH b = c->OnCtlColor(reinterpret_cast<HDC>(wParam))) {
+          result = reinterpret_cast<LRESULT>(b);
+          return true;
+        }
+      }
+      return false;
+    default:
+      return false;
+  }
+}
+
+// ---------------------------------------------------------------- Container
+
+void Container::Unregister(Control* c) {
+  children_.erase(std::remove(children_.begin(), children_.end(), c), children_.end());
+}
+
+void Container::Unregister(Graphic* g) {
+  graphics_.erase(std::remove(graphics_.begin(), graphics_.end(), g), graphics_.end());
+}
+
+void Container::CreateChildren() {
+  // Copy: a child's creation may register further controls.
+  std::vector<Control*> kids = children_;
+  for (Control* c : kids) c->CreateWindowNow();
+}
+
+void Container::PaintGraphics(HDC dc) const {
+  for (const Graphic* g : graphics_)
+    if (g->Visible()) g->Paint(dc);
+}
+
+void Container::ResetGraphics() {
+  for (Graphic* g : graphics_) g->ResetToDesign();
+}
+
+void Container::InvalidateGraphics() {
+  if (HWND h = ContainerHwnd()) InvalidateRect(h, nullptr, FALSE);
+}
+
+// ---------------------------------------------------------------- Graphic
+
+Graphic::Graphic(Container* parent, Rect rect) : parent_(parent), rect_(rect), designRect_(rect) {
+  if (parent_) parent_->Register(this);
+}
+
+Graphic::~Graphic() {
+  if (parent_) parent_->Unregister(this);
+}
+
+void Graphic::Changed() {
+  if (parent_) parent_->InvalidateGraphics();
+}
+
+void Graphic::SetLeft(int v) { Move(v, rect_.top, rect_.width, rect_.height); }
+void Graphic::SetTop(int v) { Move(rect_.left, v, rect_.width, rect_.height); }
+void Graphic::SetWidth(int v) { Move(rect_.left, rect_.top, v, rect_.height); }
+void Graphic::SetHeight(int v) { Move(rect_.left, rect_.top, rect_.width, v); }
+
+void Graphic::Move(int left, int top, int width, int height) {
+  rect_ = {left, top, width, height};
+  Changed();
+}
+
+void Graphic::SetVisible(bool v) {
+  if (visible_ == v) return;
+  visible_ = v;
+  Changed();
+}
+
+}  // namespace ui

@@ -1,0 +1,3 @@
+#include <gtest/gtest.h>
+#include "ui/ui.h"
+TEST(Smoke, Builds) { SUCCEED(); }
