@@ -86,6 +86,18 @@ start_wine() {
   wine cmd.exe /c exit >/dev/null 2>&1 || die "Wine cannot run programs in $WINEPREFIX"
 }
 
+# Without a window manager, Wine waits two seconds for every visible window
+# it hides or destroys unless its windows are unmanaged.
+set_wine_managed() {
+  local value=$1
+  if [ "$value" = default ]; then
+    wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null 2>&1 || true
+  else
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$value" /f >/dev/null 2>&1 \
+      || die "could not configure Wine's window management"
+  fi
+}
+
 cleanup_session() {
   if [ -n "$WINESERVER_STARTED" ]; then wineserver -k 2>/dev/null || true; fi
   if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; fi

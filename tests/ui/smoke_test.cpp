@@ -1,3 +1,0 @@
-#include <gtest/gtest.h>
-#include "ui/ui.h"
-TEST(Smoke, Builds) { SUCCEED(); }
