@@ -52,6 +52,7 @@ TEST(GetFileVersion, ReadsTheStandInBuilds) {
   EXPECT_EQ(GetFileVersion(StandInBrowserExe(testing_support::kBrowserV2)), "2.05.0003.1000");
   EXPECT_EQ(GetFileVersion(StandInBrowserExe(testing_support::kBrowserV200)), "2.00.0005");
   EXPECT_EQ(GetFileVersion(StandInBrowserExe(testing_support::kBrowserV3)), "3.01.0000");
+  EXPECT_EQ(GetFileVersion(StandInBrowserExe(testing_support::kBrowserV12)), "12.00.0001");
 }
 
 TEST(GetFileVersion, EmptyWithoutVersionInformation) {
@@ -70,6 +71,7 @@ TEST(FirstBrowserOfVersion2, TakesTheFirstVersion2WhateverStandsBefore) {
   EXPECT_EQ(FirstBrowserOfVersion2({v2, v3}), v2);
   EXPECT_EQ(FirstBrowserOfVersion2({v200, v2}), v200);
   EXPECT_EQ(FirstBrowserOfVersion2({v3}), "");
+  EXPECT_EQ(FirstBrowserOfVersion2({StandInBrowserExe(testing_support::kBrowserV12), v2}), v2);
   EXPECT_EQ(FirstBrowserOfVersion2({}), "");
 }
 

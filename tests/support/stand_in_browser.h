@@ -13,6 +13,7 @@ namespace testing_support {
 inline constexpr char kBrowserV2[] = "velmora2";     // file version 2.5.3.1000
 inline constexpr char kBrowserV3[] = "velmora3";     // 3.1.0.0
 inline constexpr char kBrowserV200[] = "velmora200"; // 2.0.0.5
+inline constexpr char kBrowserV12[] = "velmora12";   // 12.0.0.1
 
 // FixturesFolder() & "\" & build.
 std::string StandInBrowserFolder(const std::string& build);
