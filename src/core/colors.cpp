@@ -120,14 +120,15 @@ void DrawGradient(ui::PictureBox& picture, int32_t startColour, int32_t endColou
   int w = picture.Width();
   int h = picture.Height();
   int d = inset ? 1 : 0;
+  // Each 8-bit component in the high byte of its 16-bit channel; alpha 0.
   auto vertex = [](int x, int y, int32_t colour) {
-    COLORREF c = ui::ResolveColor(static_cast<ui::Color>(colour));
+    auto c = static_cast<uint32_t>(colour);
     TRIVERTEX v{};
     v.x = x;
     v.y = y;
-    v.Red = static_cast<COLOR16>(GetRValue(c) << 8);
-    v.Green = static_cast<COLOR16>(GetGValue(c) << 8);
-    v.Blue = static_cast<COLOR16>(GetBValue(c) << 8);
+    v.Red = static_cast<COLOR16>((c & 0xFF) << 8);
+    v.Green = static_cast<COLOR16>(((c >> 8) & 0xFF) << 8);
+    v.Blue = static_cast<COLOR16>(((c >> 16) & 0xFF) << 8);
     v.Alpha = 0;
     return v;
   };
