@@ -129,12 +129,6 @@ TEST_F(LoadImageToPictureTest, KeepsEveryPixelOfTheImage) {
   EXPECT_EQ(form.picIcon.Point(17, 17), kGreen);
 }
 
-TEST_F(LoadImageToPictureTest, AbsolutePathIsDrawnAsGiven) {
-  std::string outside = WritePng(Folder() + "\\elsewhere\\a.png", 10, 10, kRed);
-  core::LoadImageToPicture(outside, form.picIcon, -1, false);
-  EXPECT_EQ(form.picIcon.Point(11, 11), kRed);
-}
-
 TEST_F(LoadImageToPictureTest, EmptyPathLeavesDrawingAndWidth) {
   core::LoadImageToPicture(ProjectPng("icon.png", 24, 24, kRed), form.picIcon, -1, false);
   core::LoadImageToPicture("", form.picIcon, -1, false);

@@ -131,18 +131,6 @@ TEST_F(DialogTest, SaveDialogFailureShowsErr) {
   EXPECT_EQ(prompter.messages[0].type, static_cast<UINT>(MB_OK));
 }
 
-TEST_F(DialogTest, FolderDialogRequest) {
-  prompter.AnswerFolder("C:\\Skins").AnswerFolder("");
-  HWND owner = reinterpret_cast<HWND>(0x99);
-  EXPECT_EQ(core::BrowseForFolder(owner, "Pick a folder", 1, 0), "C:\\Skins");
-  EXPECT_EQ(core::BrowseForFolder(owner, "Pick a folder", 1, 0), "");
-  const ui::FolderRequest& r = prompter.folderDialogs.at(0);
-  EXPECT_EQ(r.owner, owner);
-  EXPECT_EQ(r.title, "Pick a folder");
-  EXPECT_EQ(r.flags, 1u);
-  EXPECT_EQ(r.rootCsidl, 0);
-}
-
 // ---------------------------------------------------------------- BrowseImage
 
 constexpr COLORREF kBack = RGB(10, 20, 30);
