@@ -1,0 +1,163 @@
+#include "core/image_keys.h"
+
+#include <windows.h>
+
+#include <iterator>
+#include <vector>
+
+#include "core/files.h"
+#include "core/globals.h"
+#include "core/ini.h"
+#include "core/paths.h"
+
+namespace core {
+
+namespace {
+
+// Every image key a page stores through SaveImageKey, with the file that an
+// outside image gets while the key is empty.
+constexpr ImageKeyDefault kImageKeyDefaults[] = {
+    {"Global", "CustomFrame.Image", "control", "main_frame.png"},
+    {"Global", "AnimateLoading", "control", "animate_loading.png"},
+
+    {"TabBar", "Tab.Normal.Image", "control", "tab_inactive.png"},
+    {"TabBar", "Tab.Active.Image", "control", "tab_active.png"},
+    {"TabBar", "Tab.Hover.Image", "control", "tab_hover.png"},
+    {"TabBar", "Tab.Unread.Image", "control", "tab_unread.png"},
+    {"TabBar", "Background.Image", "control", "tab_bg.png"},
+    {"TabBar", "InActiveBackground.Image", "control", "tab_bg_inactive.png"},
+    {"TabBar", "TabProgress.Image", "control", "loading.png"},
+    {"TabBar", "TabClose", "control", "tab_close.png"},
+    {"TabBar", "TabClose.Hover", "control", "tab_close_hover.png"},
+
+    {"Backgrounds", "MainPanel.Image", "control", "mainpanel_bg.png"},
+    {"Backgrounds", "Button.Normal.Image", "control", "button_bg_normal.png"},
+    {"Backgrounds", "Button.Hover.Image", "control", "button_bg_hover.png"},
+    {"Backgrounds", "Button.Disabled.Image", "control", "button_bg_disable.png"},
+    {"Backgrounds", "Button.Pressed.Image", "control", "button_bg_pressed.png"},
+    {"Backgrounds", "Button.Checked.Image", "control", "button_bg_checked.png"},
+    {"Backgrounds", "MenuItem.Hover.Image", "control", "menuitem_bg_hover.png"},
+    {"Backgrounds", "Menu.Image", "control", "menu_bg.png"},
+    {"Backgrounds", "WebBar.Image", "control", "webbar_bg.png"},
+    {"Backgrounds", "StatusBar.Image", "control", "statusbar_bg.png"},
+    {"Backgrounds", "FloatBar.Image", "control", "floatbar_bg.png"},
+    {"Backgrounds", "FindInPageBar.Image", "control", "findinpage_bg.png"},
+    {"Backgrounds", "MenuBar.Image", "control", "menubar_bg.png"},
+    {"Backgrounds", "ToolBar.Image", "control", "toolbar_bg.png"},
+
+    {"SideBar", "Tab.Normal.Image", "control", "sidebar_tab_normal.png"},
+    {"SideBar", "Tab.Active.Image", "control", "sidebar_tab_active.png"},
+    {"SideBar", "TabBackground.Image", "control", "sidebar_tab_bg.png"},
+    {"SideBar", "TitleBackground.Image", "control", "sidebar_title_bg.png"},
+
+    {"ComboBox", "Background.Normal.Image", "control", "combo_bg_normal.png"},
+    {"ComboBox", "Background.Hover.Image", "control", "combo_bg_hover.png"},
+    {"ComboBox", "Thumb.Normal.Image", "control", "combo_thumb_normal.png"},
+    {"ComboBox", "Thumb.Hover.Image", "control", "combo_thumb_hover.png"},
+
+    // The same file as the combo box's normal background: a first outside
+    // image for an empty key lands on that file.
+    {"Progress", "Foreground.Image", "control", "progress_fg.png"},
+    {"Progress", "Background.Image", "control", "combo_bg_normal.png"},
+};
+
+// The absolute, normalised form of path ("." and ".." resolved); "" when
+// Windows cannot make one.
+std::string NormalisedPath(const std::string& path) {
+  DWORD n = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
+  if (n == 0) return {};
+  std::vector<char> buffer(n + 1);
+  n = GetFullPathNameA(path.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
+  if (n == 0 || n >= buffer.size()) return {};
+  return std::string(buffer.data(), n);
+}
+
+bool SamePath(const std::string& a, const std::string& b) {
+  std::string fullA = NormalisedPath(a);
+  return !fullA.empty() && EqualsNoCase(fullA, NormalisedPath(b));
+}
+
+// Creates every missing folder of the project-relative folder path.
+void CreateProjectFolders(const std::string& folder) {
+  std::string partial = gProjectFolder;
+  for (const auto& part : Split(folder, "\\")) {
+    if (part.empty()) continue;
+    partial += "\\" + part;
+    if (!gFileSystem.FolderExists(partial)) gFileSystem.CreateFolder(partial);
+  }
+}
+
+}  // namespace
+
+const ImageKeyDefault* FindImageKeyDefault(const std::string& section, const std::string& key) {
+  for (const auto& entry : kImageKeyDefaults)
+    if (EqualsNoCase(entry.section, section) && EqualsNoCase(entry.key, key)) return &entry;
+  return nullptr;
+}
+
+std::string DefaultImageFile(const std::string& section, const std::string& key) {
+  const ImageKeyDefault* entry = FindImageKeyDefault(section, key);
+  return entry ? entry->file : "";
+}
+
+std::string DefaultImageFolder(const std::string& section, const std::string& key) {
+  const ImageKeyDefault* entry = FindImageKeyDefault(section, key);
+  return entry ? entry->subFolder : "";
+}
+
+bool IsInsideProject(const std::string& value) {
+  if (gProjectFolder.empty() || value.empty()) return false;
+  // No drive (nor a stream name), no root.
+  if (value.find(':') != std::string::npos || value[0] == '\\' || value[0] == '/') return false;
+  std::string project = NormalisedPath(gProjectFolder);
+  std::string full = NormalisedPath(gProjectFolder + "\\" + value);
+  if (project.empty() || full.empty()) return false;
+  if (project.back() != '\\') project += "\\";
+  return full.size() > project.size() && EqualsNoCase(full.substr(0, project.size()), project);
+}
+
+bool CopyIntoProject(const std::string& source, const std::string& target) {
+  if (!IsInsideProject(target)) return false;
+  std::string destination = GetFullPath(target);
+  if (SamePath(source, destination)) return gFileSystem.FileExists(destination);
+  if (!gFileSystem.FileExists(source)) return false;
+  auto slash = target.find_last_of("\\/");
+  if (slash != std::string::npos) CreateProjectFolders(ReplaceAll(target.substr(0, slash), "/", "\\"));
+  return gFileSystem.CopyFileTo(source, destination, true);
+}
+
+ImageKeyResult StoreImageKey(const std::string& file, const std::string& section, const std::string& key,
+                             const std::string& path, const std::string& subFolder,
+                             const std::string& defaultFile) {
+  if (path.empty()) {
+    WriteIni(file, section, key, std::nullopt);
+    return {};
+  }
+  // Inside the project, written with the project folder as its start.
+  std::string value = path;
+  std::string prefix = gProjectFolder + "\\";
+  if (!gProjectFolder.empty() && value.compare(0, prefix.size(), prefix) == 0) value.erase(0, prefix.size());
+  if (value.find(":\\") != 1) {
+    WriteIni(file, section, key, value);
+    return {};
+  }
+
+  // Outside the project: copied under the key's current file, or under the
+  // default name while the key names no file inside the project.
+  std::string stored = ReadIni(file, section, key, "");
+  std::string target = stored;
+  if (!IsInsideProject(target)) {
+    std::string name = defaultFile.empty() ? NameOf(value) : defaultFile;
+    target = subFolder.empty() ? name : subFolder + "\\" + name;
+  }
+  if (!CopyIntoProject(value, target)) return {"", true};
+  if (target != stored) WriteIni(file, section, key, target);
+  return {target, false};
+}
+
+std::string SaveImageKey(const std::string& file, const std::string& section, const std::string& key,
+                         const std::string& path, const std::string& subFolder, const std::string& defaultFile) {
+  return StoreImageKey(file, section, key, path, subFolder, defaultFile).copiedAs;
+}
+
+}  // namespace core

@@ -1,0 +1,64 @@
+// Image keys: the paths of images that pelto.ini names, relative to the
+// project folder, and how a page stores one, copying an image chosen from
+// outside the project into it.
+#pragma once
+
+#include <string>
+
+namespace core {
+
+// Where a page's image key lives and the file an outside image is copied
+// to while the key has no value yet.
+struct ImageKeyDefault {
+  const char* section;
+  const char* key;
+  const char* subFolder;
+  const char* file;
+};
+
+// The entry of section and key (matched without regard to case), or
+// nullptr for a key that is no image key of a page.
+const ImageKeyDefault* FindImageKeyDefault(const std::string& section, const std::string& key);
+// Its default file name ("tab_inactive.png" for TabBar, Tab.Normal.Image),
+// or "" when there is none.
+std::string DefaultImageFile(const std::string& section, const std::string& key);
+// Its sub-folder ("control"), or "".
+std::string DefaultImageFolder(const std::string& section, const std::string& key);
+
+// True when value names a place inside the project folder: a relative path
+// that has no drive, does not start at a root and never climbs out with "..".
+bool IsInsideProject(const std::string& value);
+
+// Copies source to the project-relative target, creating the target's
+// folders inside the project as needed and replacing a file there. The
+// target must lie inside the project; a file already in place (the same
+// path, whatever its letter case) is left alone. True when the target holds
+// the file afterwards.
+bool CopyIntoProject(const std::string& source, const std::string& target);
+
+struct ImageKeyResult {
+  // The project-relative value under which an outside file was copied into
+  // the project; "" in every other case.
+  std::string copiedAs;
+  // An outside file could not be copied: the key was left as it was.
+  bool copyFailed = false;
+};
+
+// Stores an image key of section in file (gSkinIni) from path, the text of
+// the page's image box:
+// - an empty path deletes the key;
+// - a path inside the project (written with the project folder as its
+//   start, in the same letter case) or any other path without a drive is
+//   written as the project-relative value;
+// - a file outside the project is copied into it under the key's current
+//   value, or under subFolder\defaultFile while the key has none (or one
+//   that would lie outside the project), and the key is written once the
+//   copy succeeded.
+ImageKeyResult StoreImageKey(const std::string& file, const std::string& section, const std::string& key,
+                             const std::string& path, const std::string& subFolder,
+                             const std::string& defaultFile);
+// StoreImageKey's copiedAs: what a page puts back into its image box.
+std::string SaveImageKey(const std::string& file, const std::string& section, const std::string& key,
+                         const std::string& path, const std::string& subFolder, const std::string& defaultFile);
+
+}  // namespace core

@@ -1,0 +1,11 @@
+#include "core/window_links.h"
+
+namespace core {
+
+std::function<HWND()> MainWindowGetter;
+std::function<HWND()> CutterWindow;
+std::function<void(bool reset)> CutterShowCut;
+
+HWND MainWindowHandle() { return MainWindowGetter ? MainWindowGetter() : nullptr; }
+
+}  // namespace core
