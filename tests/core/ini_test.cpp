@@ -1,0 +1,106 @@
+// INI access and language texts.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/globals.h"
+#include "core/ini.h"
+#include "support/program.h"
+
+namespace {
+
+using testing_support::ParseIni;
+using testing_support::WriteFile;
+
+class IniTest : public testing_support::ProgramFolderTest {
+ protected:
+  std::string File() const { return *this / "test.ini"; }
+};
+
+TEST_F(IniTest, SectionsAndKeysMatchWithoutRegardToCase) {
+  WriteFile(File(), "[General]\r\nName=Blue Sky\r\n");
+  EXPECT_EQ(core::ReadIni(File(), "general", "NAME"), "Blue Sky");
+  core::WriteIni(File(), "GENERAL", "name", std::string("Green"));
+  EXPECT_EQ(core::ReadIni(File(), "General", "Name"), "Green");
+  EXPECT_EQ(ParseIni(File())["general"].size(), 1u);
+}
+
+TEST_F(IniTest, MissingOrEmptyValuesReadAsTheDefault) {
+  WriteFile(File(), "[General]\r\nEmpty=\r\n");
+  EXPECT_EQ(core::ReadIni(File(), "General", "Empty", "dflt"), "dflt");
+  EXPECT_EQ(core::ReadIni(File(), "General", "Absent", "dflt"), "dflt");
+  EXPECT_EQ(core::ReadIni(*this / "no-such-file.ini", "General", "Name", "dflt"), "dflt");
+  EXPECT_EQ(core::ReadIni(File(), "General", "Absent"), "");
+}
+
+TEST_F(IniTest, NoValueDeletesTheKeyWhileAnEmptyTextKeepsIt) {
+  WriteFile(File(), "[General]\r\nA=1\r\nB=2\r\n");
+  core::WriteIni(File(), "General", "A", std::nullopt);
+  core::WriteIni(File(), "General", "B", std::string());
+  auto ini = ParseIni(File());
+  EXPECT_EQ(ini["general"].count("a"), 0u);
+  ASSERT_EQ(ini["general"].count("b"), 1u);
+  EXPECT_EQ(ini["general"]["b"], "");
+  EXPECT_EQ(core::ReadIni(File(), "General", "B", "dflt"), "dflt");
+}
+
+TEST_F(IniTest, WritingCreatesTheFileAndTheSection) {
+  core::WriteIni(*this / "new.ini", "Colors", "Menu.Text", std::string("#FF0000"));
+  EXPECT_EQ(ParseIni(*this / "new.ini")["colors"]["menu.text"], "#FF0000");
+}
+
+TEST_F(IniTest, OfDuplicateKeysTheFirstIsReadAndTheFirstDeleted) {
+  WriteFile(File(), "[TabBar]\r\nX.Style=GFill\r\nX.Style=3Image\r\n");
+  EXPECT_EQ(core::ReadIni(File(), "TabBar", "X.Style"), "GFill");
+  core::WriteIni(File(), "TabBar", "X.Style", std::nullopt);
+  EXPECT_EQ(core::ReadIni(File(), "TabBar", "X.Style"), "3Image");
+}
+
+TEST_F(IniTest, LongValuesComeBackWhole) {
+  std::string exact(1023, 'x');
+  std::string longer = std::string(3000, 'y') + "$;$end";
+  core::WriteIni(File(), "General", "Exact", exact);
+  core::WriteIni(File(), "General", "LastProjects", longer);
+  EXPECT_EQ(core::ReadIni(File(), "General", "Exact"), exact);
+  // A value cut on reading and written back would lose the older projects.
+  EXPECT_EQ(core::ReadIni(File(), "General", "LastProjects"), longer);
+}
+
+TEST_F(IniTest, LineBreaksAreWrittenAsBlanks) {
+  core::WriteIni(File(), "General", "License", std::string("line one\r\nline two\nthree\rfour"));
+  EXPECT_EQ(core::ReadIni(File(), "General", "License"), "line one line two three four");
+  EXPECT_EQ(ParseIni(File())["general"].size(), 1u);
+}
+
+class LangTest : public testing_support::ProgramFolderTest {
+ protected:
+  void SetUp() override {
+    ProgramFolderTest::SetUp();
+    WriteFile(*this / "Languages\\English.ini", "[General]\r\nExit=Exit\r\nBrowse=Browse...\r\n");
+    WriteFile(*this / "Languages\\French.ini", "[General]\r\nBrowse=Parcourir...\r\nName=Tarnell FR\r\n");
+    core::gLanguageFile = *this / "Languages\\French.ini";
+  }
+};
+
+TEST_F(LangTest, TextsComeFromTheLanguageFileThenEnglishThenNothing) {
+  EXPECT_EQ(core::GetLangString("browse"), "Parcourir...");
+  EXPECT_EQ(core::GetLangString("Exit"), "Exit");
+  EXPECT_EQ(core::GetLangString("No_Such_Key"), "");
+  EXPECT_EQ(core::GetEnglishLangString("Browse"), "Browse...");
+  EXPECT_EQ(core::LangText("No_Such_Key", "Built-in"), "Built-in");
+  EXPECT_EQ(core::LangText("Browse", "Built-in"), "Parcourir...");
+}
+
+TEST_F(LangTest, WithoutALanguageFileOnlyEnglishIniIsRead) {
+  core::gLanguageFile.clear();
+  EXPECT_EQ(core::GetLangString("Browse"), "Browse...");
+  EXPECT_EQ(core::GetLangString("Name"), "");
+}
+
+TEST_F(LangTest, WithNoEnglishIniEitherTheBuiltInTextShows) {
+  DeleteFileA((*this / "Languages\\English.ini").c_str());
+  EXPECT_EQ(core::GetLangString("Exit"), "");
+  EXPECT_EQ(core::LangText("Exit", "Exit"), "Exit");
+}
+
+}  // namespace
