@@ -9,6 +9,7 @@
 #include "core/program.h"
 #include "core/startup.h"
 #include "support/program.h"
+#include "support/scripted_prompter.h"
 #include "support/stand_in_browser.h"
 
 namespace {
@@ -145,6 +146,24 @@ TEST_F(RegistryFallbackTest, TheConfiguredFolderWinsAndIsNotTested) {
   WriteFile(Config(), "[General]\r\nVelmoraFolder=C:\\Gone\r\n");
   core::FindBrowserFolder();
   EXPECT_EQ(core::gBrowserFolder, "C:\\Gone");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(StartupTest, WithoutWriteRightsTheProgramSaysSoUnderTheFixedTitleAndEnds) {
+  testing_support::ScriptedPrompter prompts;
+  prompts.AnswerMessage(IDOK);
+  core::gAppTitle = "Some Title";
+  core::SetProgramFolder(*this / "does-not-exist");
+  EXPECT_FALSE(core::StartUp());
+  core::SetProgramFolder(Folder());
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages[0].title, "Velmora 2 Tarnell");
+  EXPECT_EQ(prompts.messages[0].type, static_cast<UINT>(MB_OK));
+  EXPECT_EQ(prompts.messages[0].text.rfind("Tarnell does not have rights to run.", 0), 0u);
+  EXPECT_NE(prompts.messages[0].text.find("3. Disable UAC (not recommended)"), std::string::npos);
 }
 
 }  // namespace

@@ -209,3 +209,41 @@ TEST(ModalForms, AnUnscriptedPromptFailsInsteadOfWaiting) {
 }
 
 }  // namespace
+
+namespace {
+
+class PageForm : public ui::Form {
+ public:
+  PageForm() : ui::Form("", 120, 80, ui::FormStyle::Borderless) {}
+  ui::TextBox txtValue{this, {4, 4, 100, 22}};
+  int loads = 0;
+
+ private:
+  void Form_Load() override { ++loads; }
+};
+
+TEST(EmbeddedForms, BecomeChildWindowsOfTheirPanel) {
+  MenuForm host;
+  ui::PictureBox panel(&host, {9, 28, 200, 100});
+  host.Load();
+  PageForm page;
+  page.EmbedInto(panel.hWnd());
+  EXPECT_EQ(page.loads, 1);
+  EXPECT_EQ(GetParent(page.hWnd()), panel.hWnd());
+  LONG_PTR style = GetWindowLongPtrA(page.hWnd(), GWL_STYLE);
+  EXPECT_TRUE(style & WS_CHILD);
+  EXPECT_FALSE(style & WS_POPUP);
+  EXPECT_EQ(page.Left(), 0);
+  EXPECT_EQ(page.Top(), 0);
+  EXPECT_TRUE(IsWindowVisible(page.hWnd()) || !IsWindowVisible(panel.hWnd()));
+  EXPECT_EQ(ui::Form::LoadedTopLevelCount(), 1);
+  // Notifications of the page's controls still reach them.
+  int changes = 0;
+  page.txtValue.Change = [&] { ++changes; };
+  SendMessageA(page.txtValue.hWnd(), WM_CHAR, 'a', 1);
+  EXPECT_EQ(changes, 1);
+  page.Unload();
+  host.Unload();
+}
+
+}  // namespace
