@@ -1,0 +1,74 @@
+#include "tools/tool_window.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+#include "core/files.h"
+#include "mainwindow/frmTarnell.h"
+
+namespace tools {
+
+namespace {
+
+std::function<POINT()>& OriginGetter() {
+  static std::function<POINT()> getter;
+  return getter;
+}
+
+// One field of a WindowRect: a decimal number, rounded to a whole one.
+int ReadField(const std::string& field) {
+  const char* begin = field.data();
+  const char* end = begin + field.size();
+  if (begin != end && *begin == '+') ++begin;
+  double value = 0;
+  auto [stop, error] = std::from_chars(begin, end, value);
+  if (error != std::errc() || stop != end || !std::isfinite(value)) return 0;
+  value = std::nearbyint(value);
+  if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max()) return 0;
+  return static_cast<int>(value);
+}
+
+// The edge of a window of extent size on a screen of extent screen.
+int OnScreen(int edge, int size, int screen) {
+  if (edge < 0) return 0;
+  if (static_cast<long long>(edge) + size > screen) return screen - size;
+  return edge;
+}
+
+}  // namespace
+
+POINT MainWindowOrigin() {
+  if (OriginGetter()) return OriginGetter()();
+  const mainwindow::frmTarnell& main = mainwindow::MainForm();
+  return {main.Left(), main.Top()};
+}
+
+void SetMainWindowOriginGetter(std::function<POINT()> getter) { OriginGetter() = std::move(getter); }
+
+ui::Rect ParseWindowRect(const std::string& text) {
+  std::vector<std::string> fields = core::Split(text, " ");
+  auto field = [&](size_t i) { return i < fields.size() ? ReadField(fields[i]) : 0; };
+  return {field(0), field(1), field(2), field(3)};
+}
+
+std::string WindowRectText(const ui::Form& form) {
+  return std::to_string(form.Left()) + " " + std::to_string(form.Top()) + " " + std::to_string(form.Width()) +
+         " " + std::to_string(form.Height());
+}
+
+ui::Rect ToolWindowPlace(const std::string& stored, int minWidth, int minHeight, POINT offset,
+                         int defaultWidth, int defaultHeight) {
+  if (stored.empty()) {
+    POINT main = MainWindowOrigin();
+    return {main.x + offset.x, main.y + offset.y, defaultWidth, defaultHeight};
+  }
+  ui::Rect r = ParseWindowRect(stored);
+  if (r.width < minWidth) r.width = minWidth;
+  if (r.height < minHeight) r.height = minHeight;
+  r.left = OnScreen(r.left, r.width, GetSystemMetrics(SM_CXSCREEN));
+  r.top = OnScreen(r.top, r.height, GetSystemMetrics(SM_CYSCREEN));
+  return r;
+}
+
+}  // namespace tools
