@@ -7,8 +7,10 @@
 #include "core/errors.h"
 #include "core/globals.h"
 #include "core/ini.h"
+#include "core/paths.h"
 #include "core/program.h"
 #include "core/window_icons.h"
+#include "core/window_links.h"
 #include "tools/tool_window.h"
 
 namespace tools {
@@ -39,6 +41,10 @@ struct UpDownRange {
 constexpr UpDownRange kUpDownRanges[frmCutter::kUpDownCount] = {
     {0, 1000}, {0, 1000}, {0, 1000}, {0, 1000}, {1, 16}, {1, 16}};
 
+constexpr char kImageFiles[] =
+    "Image Files|*.ico;*.bmp;*.gif;*.jpg;*.png|Icons (*.ico)|*.ico|Bitmaps (*.bmp)|*.bmp|"
+    "GIF Images (*.gif)|*.gif|JPEG Images (*.jpg)|*.jpg|PNG Images (*.png)|*.png";
+
 void SendToBottom(HWND hwnd) {
   SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
@@ -48,6 +54,14 @@ void SendToBottom(HWND hwnd) {
 frmCutter::frmCutter() : ui::Form("Image Cutter", kDesignWidth, kDesignHeight, ui::FormStyle::Sizable) {
   // Escape closes the window from any of its boxes.
   KeyPreview = true;
+  // An image chosen through the Browse button of this window is shown here.
+  CutterWindow = [this] { return HwndIfLoaded(); };
+  CutterShowCut = [this](bool reset) { ShowCut(reset); };
+}
+
+frmCutter::~frmCutter() {
+  CutterWindow = nullptr;
+  CutterShowCut = nullptr;
 }
 
 ui::TextBox& frmCutter::Buddy(int i) {
@@ -142,6 +156,10 @@ LRESULT frmCutter::WindowProc(HWND hwnd, UINT msg, WPARAM, LPARAM lParam) {
     }
   }
   return 0;
+}
+
+void frmCutter::cmdBrowse_Click() {
+  BrowseImage(txtFile, picView, kImageFiles, hWnd(), false);
 }
 
 void frmCutter::Form_Resize() {

@@ -1,8 +1,8 @@
 // The Image Cutter: a modeless tool window that splits an image strip into
 // equal frames. This is the window: its controls, its place in Config.ini,
-// its captions, resizing, the Escape key and the up-down controls beside
-// the number boxes, whose steps come back into the boxes through window
-// subclassing.
+// its captions, resizing, the Escape key, the Browse button and the up-down
+// controls beside the number boxes, whose steps come back into the boxes
+// through window subclassing.
 #pragma once
 
 #include <array>
@@ -15,6 +15,7 @@ namespace tools {
 class frmCutter : public ui::Form, public core::ISubclass {
  public:
   frmCutter();
+  ~frmCutter() override;
 
   ui::Label lblFile{this, {12, 17, 49, 17}, "File :"};
   ui::TextBox txtFile{this, {60, 14, 196, 22}};
@@ -63,6 +64,8 @@ class frmCutter : public ui::Form, public core::ISubclass {
   using ui::Form::WindowProc;
 
  private:
+  void Bind() override { cmdBrowse.Click = [this] { cmdBrowse_Click(); }; }
+  void cmdBrowse_Click();
   ui::TextBox& Buddy(int i);
   void CreateUpDowns();
   void DestroyUpDowns();

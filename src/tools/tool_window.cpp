@@ -5,22 +5,20 @@
 #include <limits>
 
 #include "core/files.h"
-#include "mainwindow/frmTarnell.h"
+#include "core/window_links.h"
 
 namespace tools {
 
 namespace {
 
-std::function<POINT()>& OriginGetter() {
-  static std::function<POINT()> getter;
-  return getter;
-}
-
 // One field of a WindowRect: a decimal number, rounded to a whole one.
 int ReadField(const std::string& field) {
   const char* begin = field.data();
   const char* end = begin + field.size();
-  if (begin != end && *begin == '+') ++begin;
+  if (begin != end && *begin == '+') {
+    ++begin;
+    if (begin != end && *begin == '-') return 0;
+  }
   double value = 0;
   auto [stop, error] = std::from_chars(begin, end, value);
   if (error != std::errc() || stop != end || !std::isfinite(value)) return 0;
@@ -39,12 +37,11 @@ int OnScreen(int edge, int size, int screen) {
 }  // namespace
 
 POINT MainWindowOrigin() {
-  if (OriginGetter()) return OriginGetter()();
-  const mainwindow::frmTarnell& main = mainwindow::MainForm();
-  return {main.Left(), main.Top()};
+  RECT rc{};
+  HWND main = core::MainWindowHandle();
+  if (!main || !GetWindowRect(main, &rc)) return {0, 0};
+  return {rc.left, rc.top};
 }
-
-void SetMainWindowOriginGetter(std::function<POINT()> getter) { OriginGetter() = std::move(getter); }
 
 ui::Rect ParseWindowRect(const std::string& text) {
   std::vector<std::string> fields = core::Split(text, " ");

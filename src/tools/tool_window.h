@@ -5,19 +5,16 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 
 #include "ui/form.h"
 
 namespace tools {
 
-// The main window's top-left corner in screen pixels: the tool windows open
-// beside it while no place of theirs is stored.
+// The main window's top-left corner in screen pixels (0, 0 while there is
+// no main window): the tool windows open beside it while no place of
+// theirs is stored. The main window is found through core::MainWindowHandle.
 POINT MainWindowOrigin();
-// Replaces where MainWindowOrigin looks; an empty getter puts the main
-// window's own back.
-void SetMainWindowOriginGetter(std::function<POINT()> getter);
 
 // A stored WindowRect, each field read as the nearest whole number (an
 // exact half to the even one); a missing or unreadable field counts as 0.

@@ -8,7 +8,9 @@
 
 #include "core/globals.h"
 #include "core/subclass.h"
+#include "core/window_links.h"
 #include "support/files.h"
+#include "support/scripted_prompter.h"
 #include "tool_form_support.h"
 
 namespace {
@@ -205,6 +207,24 @@ TEST_F(CutterTest, GrowingTheWindowGrowsTheViewAndMovesTheButtonsDown) {
   EXPECT_TRUE(SameRect(form.picView.Bounds(), {12, 56, 476, 158}));
   EXPECT_EQ(form.fraButtons.Top(), 220);
   EXPECT_EQ(form.cmdCut.Top(), 364);
+}
+
+TEST_F(CutterTest, BrowseAsksForAnImageOwnedByTheCutterAndPutsItIntoTheFileBox) {
+  Open();
+  EXPECT_EQ(core::CutterWindow(), form.hWnd());
+  testing_support::ScriptedPrompter prompter;
+  prompter.AnswerFile("C:\\Images\\strip.png").AnswerFile("");
+  SendMessageA(form.cmdBrowse.hWnd(), BM_CLICK, 0, 0);
+  ASSERT_EQ(prompter.fileDialogs.size(), 1u);
+  EXPECT_EQ(prompter.fileDialogs[0].owner, form.hWnd());
+  EXPECT_EQ(prompter.fileDialogs[0].filter,
+            "Image Files|*.ico;*.bmp;*.gif;*.jpg;*.png|Icons (*.ico)|*.ico|Bitmaps (*.bmp)|*.bmp|"
+            "GIF Images (*.gif)|*.gif|JPEG Images (*.jpg)|*.jpg|PNG Images (*.png)|*.png");
+  EXPECT_EQ(form.txtFile.Text(), "C:\\Images\\strip.png");
+
+  // Cancelled, nothing changes.
+  SendMessageA(form.cmdBrowse.hWnd(), BM_CLICK, 0, 0);
+  EXPECT_EQ(form.txtFile.Text(), "C:\\Images\\strip.png");
 }
 
 TEST_F(CutterTest, WithoutALanguageFileTheDesignedCaptionsStay) {

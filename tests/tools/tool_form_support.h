@@ -6,23 +6,39 @@
 
 #include <string>
 
+#include "core/globals.h"
 #include "core/ini.h"
+#include "core/window_links.h"
 #include "support/program.h"
 #include "tools/tool_window.h"
 #include "ui/ui.h"
 
 namespace tool_tests {
 
+// A stand-in for the main window, a plain window at the given place, found
+// by the core as the main window while it lives.
+class MainWindowStandIn {
+ public:
+  MainWindowStandIn(int left, int top)
+      : hwnd_(CreateWindowExA(0, "STATIC", "", WS_POPUP, left, top, 784, 544, nullptr, nullptr,
+                              GetModuleHandleA(nullptr), nullptr)) {
+    core::MainWindowGetter = [h = hwnd_] { return h; };
+  }
+  ~MainWindowStandIn() {
+    core::MainWindowGetter = nullptr;
+    DestroyWindow(hwnd_);
+  }
+  MainWindowStandIn(const MainWindowStandIn&) = delete;
+  MainWindowStandIn& operator=(const MainWindowStandIn&) = delete;
+  HWND hWnd() const { return hwnd_; }
+
+ private:
+  HWND hwnd_;
+};
+
 class ToolFormTest : public testing_support::ProgramFolderTest {
  protected:
-  void SetUp() override {
-    ProgramFolderTest::SetUp();
-    tools::SetMainWindowOriginGetter([] { return POINT{100, 50}; });
-  }
-  void TearDown() override {
-    tools::SetMainWindowOriginGetter(nullptr);
-    ProgramFolderTest::TearDown();
-  }
+  MainWindowStandIn mainWindow{100, 50};
   std::string Setting(const std::string& key) { return core::ReadIni(Config(), "General", key); }
   void Store(const std::string& key, const std::string& value) { core::WriteIni(Config(), "General", key, value); }
   // A language file in use that holds only the given keys, beside an

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tool_form_support.h"
+
 namespace {
 
 void ExpectRect(const ui::Rect& r, int left, int top, int width, int height) {
@@ -15,7 +17,7 @@ TEST(WindowRect, FieldsAreReadAsTheNearestWholeNumbers) {
   ExpectRect(tools::ParseWindowRect("10 20 300 400"), 10, 20, 300, 400);
   // Halves go to the even neighbour; a written fraction of a pixel reads back.
   ExpectRect(tools::ParseWindowRect("12.5 13.5 -2.5 370.46667"), 12, 14, -2, 370);
-  ExpectRect(tools::ParseWindowRect("+7 -8 1e2 0"), 7, -8, 100, 0);
+  ExpectRect(tools::ParseWindowRect("+7 -8 1e2 +-9"), 7, -8, 100, 0);
 }
 
 TEST(WindowRect, MissingOrUnreadableFieldsCountAsZero) {
@@ -29,16 +31,19 @@ TEST(WindowRect, MissingOrUnreadableFieldsCountAsZero) {
 
 class ToolWindowPlaceTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    tools::SetMainWindowOriginGetter([] { return POINT{100, 50}; });
-  }
-  void TearDown() override { tools::SetMainWindowOriginGetter(nullptr); }
+  tool_tests::MainWindowStandIn mainWindow{100, 50};
   int screenWidth = GetSystemMetrics(SM_CXSCREEN);
   int screenHeight = GetSystemMetrics(SM_CYSCREEN);
 };
 
 TEST_F(ToolWindowPlaceTest, WithoutAStoredPlaceTheWindowOpensBesideTheMainWindow) {
   ExpectRect(tools::ToolWindowPlace("", 400, 300, {270, 255}, 360, 385), 370, 305, 360, 385);
+  SetWindowPos(mainWindow.hWnd(), nullptr, 7, 8, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ExpectRect(tools::ToolWindowPlace("", 400, 300, {270, 255}, 360, 385), 277, 263, 360, 385);
+}
+
+TEST(ToolWindowPlace, WithoutAMainWindowTheScreenCornerStandsForIt) {
+  ExpectRect(tools::ToolWindowPlace("", 400, 300, {100, 225}, 752, 412), 100, 225, 752, 412);
 }
 
 TEST_F(ToolWindowPlaceTest, AStoredPlaceIsRaisedToTheMinimumSizeAndKeptOnTheScreen) {
