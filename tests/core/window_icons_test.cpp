@@ -112,12 +112,6 @@ TEST_F(WindowIconsTest, WithTheOwnerOptionTheTopOwnerGetsTheSameIcons) {
   EXPECT_EQ(IconOf(owner, ICON_SMALL), nullptr);
 }
 
-TEST_F(WindowIconsTest, AWindowWithoutOwnerIsItsOwnTopOwner) {
-  core::SetWindowIcons(topOwner, "AAA", true);
-  EXPECT_EQ(LookOf(IconOf(topOwner, ICON_BIG)).width, 32);
-  EXPECT_EQ(LookOf(IconOf(topOwner, ICON_SMALL)).width, 16);
-}
-
 TEST_F(WindowIconsTest, AMissingIconGroupClearsTheIcons) {
   core::SetWindowIcons(window, "AAA", false);
   core::SetWindowIcons(window, "NoSuchIcon", false);

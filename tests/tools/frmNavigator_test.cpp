@@ -24,8 +24,6 @@ class NavigatorTest : public ToolFormTest {
   tools::frmNavigator& form = tools::NavigatorForm();
 };
 
-TEST_F(NavigatorTest, OneWindowForTheProgram) { EXPECT_EQ(&tools::NavigatorForm(), &form); }
-
 TEST_F(NavigatorTest, WithoutAStoredPlaceItOpensBelowAndRightOfTheMainWindow) {
   Open();
   EXPECT_EQ(Text(Outer(form)), "200 275 752 412");
