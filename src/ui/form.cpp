@@ -117,7 +117,9 @@ void Form::Load() {
   }
   CreateChildren();
   Form_Load();
-  if (hwnd_) Form_Resize();
+  if (!hwnd_) return;
+  loadDone_ = true;
+  Form_Resize();
 }
 
 void Form::Show() {
@@ -265,6 +267,7 @@ bool Form::PreviewKeyPress(int& keyAscii) {
 void Form::WindowGone() {
   if (hwnd_) RemovePropA(hwnd_, kFormProp);
   hwnd_ = nullptr;
+  loadDone_ = false;
   menuBar_ = nullptr;
   owner_ = nullptr;
   caption_ = designCaption_;
@@ -309,7 +312,7 @@ LRESULT Form::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
       return r;
     }
     case WM_SIZE:
-      if (IsLoaded()) Form_Resize();
+      if (loadDone_) Form_Resize();
       return 0;
     case WM_ERASEBKGND: {
       RECT rc;

@@ -140,6 +140,7 @@ class Form : public Container {
   bool bound_ = false;
   bool modal_ = false;
   bool unloading_ = false;
+  bool loadDone_ = false;  // Form_Load has run for this window
   HWND owner_ = nullptr;
   HMENU menuBar_ = nullptr;
   std::vector<MenuItem*> menus_;
