@@ -21,21 +21,26 @@ std::string WindowText(HWND h) {
 
 }  // namespace
 
+// ---------------------------------------------------------------- CaptionedControl
+
+CaptionedControl::CaptionedControl(Container* parent, Rect rect, std::string caption)
+    : Control(parent, rect), caption_(std::move(caption)), designCaption_(caption_) {}
+
+void CaptionedControl::SetCaption(const std::string& caption) {
+  caption_ = caption;
+  if (hWnd()) SetWindowTextA(hWnd(), caption.c_str());
+}
+
 // ---------------------------------------------------------------- Label
 
 Label::Label(Container* parent, Rect rect, std::string caption, Alignment align)
-    : Control(parent, rect), caption_(std::move(caption)), designCaption_(caption_), align_(align) {
+    : CaptionedControl(parent, rect, std::move(caption)), align_(align) {
   SetTabStop(false);
 }
 
 Control::CreateParams Label::GetCreateParams() const {
   DWORD align = align_ == kAlignRight ? SS_RIGHT : align_ == kAlignCenter ? SS_CENTER : SS_LEFT;
   return {"STATIC", align | SS_NOTIFY, 0, caption_};
-}
-
-void Label::SetCaption(const std::string& caption) {
-  caption_ = caption;
-  if (hWnd()) SetWindowTextA(hWnd(), caption.c_str());
 }
 
 HBRUSH Label::OnCtlColor(HDC dc) {
@@ -130,15 +135,10 @@ void TextBox::SetLocked(bool locked) {
 // ---------------------------------------------------------------- CommandButton
 
 CommandButton::CommandButton(Container* parent, Rect rect, std::string caption)
-    : Control(parent, rect), caption_(std::move(caption)), designCaption_(caption_) {}
+    : CaptionedControl(parent, rect, std::move(caption)) {}
 
 Control::CreateParams CommandButton::GetCreateParams() const {
   return {"BUTTON", static_cast<DWORD>(default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0, caption_};
-}
-
-void CommandButton::SetCaption(const std::string& caption) {
-  caption_ = caption;
-  if (hWnd()) SetWindowTextA(hWnd(), caption.c_str());
 }
 
 void CommandButton::PerformClick() {
@@ -152,11 +152,7 @@ void CommandButton::OnCommand(WORD code) {
 // ---------------------------------------------------------------- CheckBox
 
 CheckBox::CheckBox(Container* parent, Rect rect, std::string caption, int value)
-    : Control(parent, rect),
-      caption_(std::move(caption)),
-      designCaption_(caption_),
-      value_(value),
-      designValue_(value) {}
+    : CaptionedControl(parent, rect, std::move(caption)), value_(value), designValue_(value) {}
 
 Control::CreateParams CheckBox::GetCreateParams() const {
   // A manual three-state box: the layer, not Windows, decides the state.
@@ -166,13 +162,8 @@ Control::CreateParams CheckBox::GetCreateParams() const {
 void CheckBox::AfterCreate() { SendMessageA(hWnd(), BM_SETCHECK, static_cast<WPARAM>(value_), 0); }
 
 void CheckBox::ResetToDesign() {
-  caption_ = designCaption_;
+  CaptionedControl::ResetToDesign();
   value_ = designValue_;
-}
-
-void CheckBox::SetCaption(const std::string& caption) {
-  caption_ = caption;
-  if (hWnd()) SetWindowTextA(hWnd(), caption.c_str());
 }
 
 void CheckBox::SetValue(int value) {
@@ -189,11 +180,7 @@ void CheckBox::OnCommand(WORD code) {
 // ---------------------------------------------------------------- OptionButton
 
 OptionButton::OptionButton(Container* parent, Rect rect, std::string caption, bool value)
-    : Control(parent, rect),
-      caption_(std::move(caption)),
-      designCaption_(caption_),
-      value_(value),
-      designValue_(value) {}
+    : CaptionedControl(parent, rect, std::move(caption)), value_(value), designValue_(value) {}
 
 Control::CreateParams OptionButton::GetCreateParams() const {
   return {"BUTTON", BS_RADIOBUTTON, 0, caption_};
@@ -202,13 +189,8 @@ Control::CreateParams OptionButton::GetCreateParams() const {
 void OptionButton::AfterCreate() { SendMessageA(hWnd(), BM_SETCHECK, value_ ? BST_CHECKED : BST_UNCHECKED, 0); }
 
 void OptionButton::ResetToDesign() {
-  caption_ = designCaption_;
+  CaptionedControl::ResetToDesign();
   value_ = designValue_;
-}
-
-void OptionButton::SetCaption(const std::string& caption) {
-  caption_ = caption;
-  if (hWnd()) SetWindowTextA(hWnd(), caption.c_str());
 }
 
 void OptionButton::SetCheckSilently(bool value) {
@@ -389,7 +371,7 @@ HBRUSH ComboBox::OnCtlColor(HDC dc) {
 // ---------------------------------------------------------------- Frame
 
 Frame::Frame(Container* parent, Rect rect, std::string caption, bool border)
-    : Control(parent, rect), caption_(std::move(caption)), designCaption_(caption_), border_(border) {
+    : CaptionedControl(parent, rect, std::move(caption)), border_(border) {
   SetTabStop(false);
 }
 
@@ -398,11 +380,8 @@ Control::CreateParams Frame::GetCreateParams() const {
 }
 
 void Frame::SetCaption(const std::string& caption) {
-  caption_ = caption;
-  if (hWnd()) {
-    SetWindowTextA(hWnd(), caption.c_str());
-    InvalidateRect(hWnd(), nullptr, TRUE);
-  }
+  CaptionedControl::SetCaption(caption);
+  if (hWnd()) InvalidateRect(hWnd(), nullptr, TRUE);
 }
 
 bool Frame::HandleMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {

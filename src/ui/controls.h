@@ -17,13 +17,27 @@
 
 namespace ui {
 
-class Label : public Control {
+// A control that shows a caption; the caption is part of its design.
+class CaptionedControl : public Control {
+ public:
+  std::string Caption() const { return caption_; }
+  virtual void SetCaption(const std::string& caption);
+
+ protected:
+  CaptionedControl(Container* parent, Rect rect, std::string caption);
+  void CaptureDesign() override { designCaption_ = caption_; }
+  void ResetToDesign() override { caption_ = designCaption_; }
+  std::string caption_;
+
+ private:
+  std::string designCaption_;
+};
+
+class Label : public CaptionedControl {
  public:
   enum Alignment { kAlignLeft, kAlignRight, kAlignCenter };
   Label(Container* parent, Rect rect, std::string caption = "", Alignment align = kAlignLeft);
 
-  std::string Caption() const { return caption_; }
-  void SetCaption(const std::string& caption);
   // A transparent label shows its container's colour behind its text.
   void SetTransparent(bool t) { transparent_ = t; }
 
@@ -32,8 +46,6 @@ class Label : public Control {
 
  protected:
   CreateParams GetCreateParams() const override;
-  void CaptureDesign() override { designCaption_ = caption_; }
-  void ResetToDesign() override { caption_ = designCaption_; }
   HBRUSH OnCtlColor(HDC dc) override;
   bool ClicksFromMouse() const override { return true; }
   void RaiseMouseClick() override {
@@ -44,8 +56,6 @@ class Label : public Control {
   }
 
  private:
-  std::string caption_;
-  std::string designCaption_;
   Alignment align_;
   bool transparent_ = false;
 };
@@ -92,12 +102,9 @@ class TextBox : public Control {
   int muted_ = 0;
 };
 
-class CommandButton : public Control {
+class CommandButton : public CaptionedControl {
  public:
   CommandButton(Container* parent, Rect rect, std::string caption = "");
-
-  std::string Caption() const { return caption_; }
-  void SetCaption(const std::string& caption);
   // Raises Click, as a press of the button does (VB's Value = True).
   void PerformClick();
   // The button that Enter presses in its form.
@@ -107,25 +114,19 @@ class CommandButton : public Control {
 
  protected:
   CreateParams GetCreateParams() const override;
-  void CaptureDesign() override { designCaption_ = caption_; }
-  void ResetToDesign() override { caption_ = designCaption_; }
   void OnCommand(WORD code) override;
 
  private:
-  std::string caption_;
-  std::string designCaption_;
   bool default_ = false;
 };
 
-class CheckBox : public Control {
+class CheckBox : public CaptionedControl {
  public:
   static constexpr int kUnchecked = 0;
   static constexpr int kChecked = 1;
   static constexpr int kGrayed = 2;
   CheckBox(Container* parent, Rect rect, std::string caption = "", int value = kUnchecked);
 
-  std::string Caption() const { return caption_; }
-  void SetCaption(const std::string& caption);
   int Value() const { return value_; }
   // Sets the value; raises Click when it changes.
   void SetValue(int value);
@@ -135,7 +136,7 @@ class CheckBox : public Control {
  protected:
   CreateParams GetCreateParams() const override;
   void CaptureDesign() override {
-    designCaption_ = caption_;
+    CaptionedControl::CaptureDesign();
     designValue_ = value_;
   }
   void AfterCreate() override;
@@ -143,18 +144,14 @@ class CheckBox : public Control {
   void OnCommand(WORD code) override;
 
  private:
-  std::string caption_;
-  std::string designCaption_;
   int value_;
   int designValue_;
 };
 
-class OptionButton : public Control {
+class OptionButton : public CaptionedControl {
  public:
   OptionButton(Container* parent, Rect rect, std::string caption = "", bool value = false);
 
-  std::string Caption() const { return caption_; }
-  void SetCaption(const std::string& caption);
   bool Value() const { return value_; }
   // Selecting an option clears the other options of its container and
   // raises Click; clearing one raises nothing.
@@ -165,7 +162,7 @@ class OptionButton : public Control {
  protected:
   CreateParams GetCreateParams() const override;
   void CaptureDesign() override {
-    designCaption_ = caption_;
+    CaptionedControl::CaptureDesign();
     designValue_ = value_;
   }
   void AfterCreate() override;
@@ -174,8 +171,6 @@ class OptionButton : public Control {
 
  private:
   void SetCheckSilently(bool value);
-  std::string caption_;
-  std::string designCaption_;
   bool value_;
   bool designValue_;
 };
@@ -223,12 +218,11 @@ class ComboBox : public Control {
 
 // A captioned frame that groups controls; its children are positioned
 // relative to its top-left corner.
-class Frame : public Control, public Container {
+class Frame : public CaptionedControl, public Container {
  public:
   Frame(Container* parent, Rect rect, std::string caption = "", bool border = true);
 
-  std::string Caption() const { return caption_; }
-  void SetCaption(const std::string& caption);
+  void SetCaption(const std::string& caption) override;
 
   HWND ContainerHwnd() const override { return hWnd(); }
   Form* OwnerForm() override { return ParentForm(); }
@@ -239,8 +233,6 @@ class Frame : public Control, public Container {
  protected:
   CreateParams GetCreateParams() const override;
   bool IsOwnClass() const override { return true; }
-  void CaptureDesign() override { designCaption_ = caption_; }
-  void ResetToDesign() override { caption_ = designCaption_; }
   bool HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   bool ClicksFromMouse() const override { return true; }
   void RaiseMouseClick() override {
@@ -248,8 +240,6 @@ class Frame : public Control, public Container {
   }
 
  private:
-  std::string caption_;
-  std::string designCaption_;
   bool border_;
 };
 
