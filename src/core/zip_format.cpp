@@ -1,0 +1,290 @@
+#include "core/zip_format.h"
+
+#include <zlib.h>
+
+#include <algorithm>
+
+namespace core::ziplib {
+
+void Put16(std::string& out, uint16_t v) {
+  out.push_back(static_cast<char>(v & 0xFF));
+  out.push_back(static_cast<char>(v >> 8));
+}
+
+void Put32(std::string& out, uint32_t v) {
+  Put16(out, static_cast<uint16_t>(v & 0xFFFF));
+  Put16(out, static_cast<uint16_t>(v >> 16));
+}
+
+void Poke32(char* p, uint32_t v) {
+  for (int i = 0; i < 4; ++i) p[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+}
+
+uint32_t DosDateTimeOf(const FILETIME& utc) {
+  FILETIME local;
+  WORD date = 0;
+  WORD time = 0;
+  if (!FileTimeToLocalFileTime(&utc, &local) || !FileTimeToDosDateTime(&local, &date, &time)) {
+    // 1980-01-01 00:00, the earliest a DOS time can say.
+    return (static_cast<uint32_t>((1 << 5) | 1) << 16);
+  }
+  return (static_cast<uint32_t>(date) << 16) | time;
+}
+
+bool FileTimeOfDos(uint32_t dosDateTime, FILETIME& utc) {
+  FILETIME local;
+  WORD date = static_cast<WORD>(dosDateTime >> 16);
+  WORD time = static_cast<WORD>(dosDateTime & 0xFFFF);
+  if (date == 0) return false;
+  return DosDateTimeToFileTime(date, time, &local) && LocalFileTimeToFileTime(&local, &utc);
+}
+
+FILETIME FileTimeOfUnix(int64_t seconds) {
+  // FILETIME counts 100 ns steps from 1601-01-01.
+  uint64_t t = static_cast<uint64_t>(seconds + 11644473600LL) * 10000000ULL;
+  FILETIME ft;
+  ft.dwLowDateTime = static_cast<DWORD>(t & 0xFFFFFFFF);
+  ft.dwHighDateTime = static_cast<DWORD>(t >> 32);
+  return ft;
+}
+
+bool IsAscii(const std::string& s) {
+  return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+bool IsUtf8(const std::string& s) {
+  if (s.empty()) return true;
+  return MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, s.data(), static_cast<int>(s.size()), nullptr, 0) > 0;
+}
+
+namespace {
+
+std::wstring Widen(const std::string& s, UINT codePage) {
+  if (s.empty()) return {};
+  int n = MultiByteToWideChar(codePage, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
+  std::wstring w(static_cast<size_t>(std::max(n, 0)), L'\0');
+  if (n > 0) MultiByteToWideChar(codePage, 0, s.data(), static_cast<int>(s.size()), w.data(), n);
+  return w;
+}
+
+std::string Narrow(const std::wstring& w, UINT codePage) {
+  if (w.empty()) return {};
+  const char* fallback = codePage == CP_UTF8 ? nullptr : "_";
+  int n = WideCharToMultiByte(codePage, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, fallback, nullptr);
+  std::string s(static_cast<size_t>(std::max(n, 0)), '\0');
+  if (n > 0) WideCharToMultiByte(codePage, 0, w.data(), static_cast<int>(w.size()), s.data(), n, fallback, nullptr);
+  return s;
+}
+
+}  // namespace
+
+std::string AnsiToUtf8(const std::string& s) { return Narrow(Widen(s, CP_ACP), CP_UTF8); }
+std::string Utf8ToAnsi(const std::string& s) { return Narrow(Widen(s, CP_UTF8), CP_ACP); }
+std::string OemToAnsi(const std::string& s) { return Narrow(Widen(s, CP_OEMCP), CP_ACP); }
+
+MappedFile::~MappedFile() { Close(); }
+
+bool MappedFile::Open(const std::string& path) {
+  Close();
+  file_ = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                      FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file_ == INVALID_HANDLE_VALUE) return false;
+  LARGE_INTEGER size;
+  if (!GetFileSizeEx(file_, &size)) {
+    Close();
+    return false;
+  }
+  size_ = static_cast<uint64_t>(size.QuadPart);
+  if (size_ == 0) return true;
+  mapping_ = CreateFileMappingA(file_, nullptr, PAGE_READONLY, 0, 0, nullptr);
+  if (mapping_) data_ = static_cast<const uint8_t*>(MapViewOfFile(mapping_, FILE_MAP_READ, 0, 0, 0));
+  if (!data_) {
+    Close();
+    return false;
+  }
+  return true;
+}
+
+void MappedFile::Close() {
+  if (data_) UnmapViewOfFile(data_);
+  if (mapping_) CloseHandle(mapping_);
+  if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
+  data_ = nullptr;
+  mapping_ = nullptr;
+  file_ = INVALID_HANDLE_VALUE;
+  size_ = 0;
+}
+
+namespace {
+
+// The position of the end-of-central-directory record: the last signature
+// whose comment ends within the file.
+bool FindEndOfCentral(const uint8_t* data, uint64_t size, uint64_t& pos) {
+  if (size < kEndOfCentralSize) return false;
+  uint64_t lowest = size > kEndOfCentralSize + 0xFFFF ? size - kEndOfCentralSize - 0xFFFF : 0;
+  for (uint64_t p = size - kEndOfCentralSize + 1; p-- > lowest;) {
+    if (Get32(data + p) != kEndOfCentralSig) continue;
+    if (p + kEndOfCentralSize + Get16(data + p + 20) <= size) {
+      pos = p;
+      return true;
+    }
+  }
+  return false;
+}
+
+// Takes the 64-bit values of the ZIP64 extra field for the fields that
+// hold their 32-bit maximum. False when the field is missing or short.
+bool ApplyZip64Extra(const uint8_t* extra, size_t length, CentralEntry& e, bool sizeMax, bool compMax, bool offsetMax) {
+  size_t p = 0;
+  while (p + 4 <= length) {
+    uint16_t tag = Get16(extra + p);
+    uint16_t len = Get16(extra + p + 2);
+    if (p + 4 + len > length) return false;
+    if (tag == 0x0001) {
+      const uint8_t* v = extra + p + 4;
+      size_t need = 8 * ((sizeMax ? 1 : 0) + (compMax ? 1 : 0) + (offsetMax ? 1 : 0));
+      if (len < need) return false;
+      if (sizeMax) e.size = Get64(v), v += 8;
+      if (compMax) e.compressedSize = Get64(v), v += 8;
+      if (offsetMax) e.localOffset = Get64(v);
+      return true;
+    }
+    p += 4 + len;
+  }
+  return false;
+}
+
+void ReadUnixTime(const uint8_t* extra, size_t length, CentralEntry& e) {
+  size_t p = 0;
+  while (p + 4 <= length) {
+    uint16_t tag = Get16(extra + p);
+    uint16_t len = Get16(extra + p + 2);
+    if (p + 4 + len > length) return;
+    // Extended time stamp: flags, then the modification time first.
+    if (tag == 0x5455 && len >= 5 && (extra[p + 4] & 1)) {
+      e.hasUnixTime = true;
+      e.unixTime = static_cast<int32_t>(Get32(extra + p + 5));
+      return;
+    }
+    p += 4 + len;
+  }
+}
+
+std::string DecodeName(const std::string& raw, uint16_t flags, uint8_t host) {
+  if (IsAscii(raw)) return raw;
+  if (flags & kFlagUtf8) return Utf8ToAnsi(raw);
+  if (host == kHostFat || host == kHostHpfs || host == kHostNtfs || host == kHostVfat) return OemToAnsi(raw);
+  // Other systems (Unix) store the bytes of their own locale, today UTF-8.
+  return IsUtf8(raw) ? Utf8ToAnsi(raw) : raw;
+}
+
+}  // namespace
+
+DirectoryStatus ReadCentralDirectory(const uint8_t* data, uint64_t size, CentralDirectory& out) {
+  out = CentralDirectory{};
+  uint64_t eocd = 0;
+  if (!data || !FindEndOfCentral(data, size, eocd)) return DirectoryStatus::kNotZip;
+  const uint8_t* e = data + eocd;
+  uint16_t disk = Get16(e + 4);
+  uint16_t cdDisk = Get16(e + 6);
+  uint64_t count = Get16(e + 10);
+  uint64_t cdSize = Get32(e + 12);
+  uint64_t cdOffset = Get32(e + 16);
+  out.comment.assign(reinterpret_cast<const char*>(e + 22), Get16(e + 20));
+  if (count == kMax16 || cdSize == kMax32 || cdOffset == kMax32) {
+    // ZIP64: the locator sits right before the classic record.
+    if (eocd < kZip64LocatorSize || Get32(data + eocd - kZip64LocatorSize) != kZip64LocatorSig)
+      return DirectoryStatus::kCorrupt;
+    uint64_t z = Get64(data + eocd - kZip64LocatorSize + 8);
+    if (z > eocd || eocd - z < kZip64EndSize || Get32(data + z) != kZip64EndSig) return DirectoryStatus::kCorrupt;
+    disk = static_cast<uint16_t>(std::min<uint32_t>(Get32(data + z + 16), kMax16));
+    cdDisk = static_cast<uint16_t>(std::min<uint32_t>(Get32(data + z + 20), kMax16));
+    count = Get64(data + z + 32);
+    cdSize = Get64(data + z + 40);
+    cdOffset = Get64(data + z + 48);
+  }
+  if (disk != 0 || cdDisk != 0) return DirectoryStatus::kUnsupported;  // split archives
+  if (cdOffset > eocd || cdSize > eocd - cdOffset) return DirectoryStatus::kCorrupt;
+  if (count > cdSize / kCentralHeaderSize) return DirectoryStatus::kCorrupt;
+  out.start = cdOffset;
+  out.entries.reserve(static_cast<size_t>(count));
+  uint64_t p = cdOffset;
+  const uint64_t end = cdOffset + cdSize;
+  for (uint64_t i = 0; i < count; ++i) {
+    if (end - p < kCentralHeaderSize || Get32(data + p) != kCentralHeaderSig) return DirectoryStatus::kCorrupt;
+    const uint8_t* h = data + p;
+    CentralEntry entry;
+    entry.madeBy = Get16(h + 4);
+    entry.versionNeeded = Get16(h + 6);
+    entry.flags = Get16(h + 8);
+    entry.method = Get16(h + 10);
+    entry.dosTime = (static_cast<uint32_t>(Get16(h + 14)) << 16) | Get16(h + 12);
+    entry.crc = Get32(h + 16);
+    entry.compressedSize = Get32(h + 20);
+    entry.size = Get32(h + 24);
+    uint16_t nameLen = Get16(h + 28);
+    uint16_t extraLen = Get16(h + 30);
+    uint16_t commentLen = Get16(h + 32);
+    entry.internalAttributes = Get16(h + 36);
+    entry.externalAttributes = Get32(h + 38);
+    entry.localOffset = Get32(h + 42);
+    uint64_t total = kCentralHeaderSize + nameLen + extraLen + commentLen;
+    if (end - p < total) return DirectoryStatus::kCorrupt;
+    const uint8_t* extra = h + kCentralHeaderSize + nameLen;
+    bool sizeMax = entry.size == kMax32;
+    bool compMax = entry.compressedSize == kMax32;
+    bool offsetMax = entry.localOffset == kMax32;
+    if ((sizeMax || compMax || offsetMax) && !ApplyZip64Extra(extra, extraLen, entry, sizeMax, compMax, offsetMax))
+      return DirectoryStatus::kCorrupt;
+    ReadUnixTime(extra, extraLen, entry);
+    entry.rawName.assign(reinterpret_cast<const char*>(h + kCentralHeaderSize), nameLen);
+    entry.name = DecodeName(entry.rawName, entry.flags, static_cast<uint8_t>(entry.madeBy >> 8));
+    out.entries.push_back(std::move(entry));
+    p += total;
+  }
+  return DirectoryStatus::kOk;
+}
+
+uint64_t DataOffset(const uint8_t* data, uint64_t size, uint64_t directoryStart, const CentralEntry& entry) {
+  uint64_t limit = std::min(size, directoryStart);
+  uint64_t p = entry.localOffset;
+  if (p > limit || limit - p < kLocalHeaderSize || Get32(data + p) != kLocalHeaderSig) return 0;
+  uint64_t start = p + kLocalHeaderSize + Get16(data + p + 26) + Get16(data + p + 28);
+  if (start > limit || limit - start < entry.compressedSize) return 0;
+  return start;
+}
+
+ZipCrypto::ZipCrypto(const std::string& password) : keys_{305419896u, 591751049u, 878082192u} {
+  for (char c : password) Update(static_cast<uint8_t>(c));
+}
+
+void ZipCrypto::Update(uint8_t c) {
+  static const z_crc_t* table = get_crc_table();
+  keys_[0] = table[(keys_[0] ^ c) & 0xFF] ^ (keys_[0] >> 8);
+  keys_[1] = (keys_[1] + (keys_[0] & 0xFF)) * 134775813u + 1;
+  keys_[2] = table[(keys_[2] ^ (keys_[1] >> 24)) & 0xFF] ^ (keys_[2] >> 8);
+}
+
+uint8_t ZipCrypto::NextMask() const {
+  uint32_t t = (keys_[2] & 0xFFFF) | 2;
+  return static_cast<uint8_t>(((t * (t ^ 1)) >> 8) & 0xFF);
+}
+
+void ZipCrypto::Decrypt(const uint8_t* in, uint8_t* out, size_t n) {
+  for (size_t i = 0; i < n; ++i) {
+    uint8_t c = static_cast<uint8_t>(in[i] ^ NextMask());
+    Update(c);
+    out[i] = c;
+  }
+}
+
+bool ZipCrypto::CheckHeader(const uint8_t* header, const CentralEntry& entry) {
+  uint8_t plain[kCryptHeaderSize];
+  Decrypt(header, plain, kCryptHeaderSize);
+  // With a data descriptor the check byte is the high byte of the DOS time.
+  uint8_t expected = (entry.flags & kFlagDataDescriptor) ? static_cast<uint8_t>((entry.dosTime >> 8) & 0xFF)
+                                                         : static_cast<uint8_t>(entry.crc >> 24);
+  return plain[kCryptHeaderSize - 1] == expected;
+}
+
+}  // namespace core::ziplib
