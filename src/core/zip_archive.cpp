@@ -20,7 +20,9 @@ namespace {
 
 constexpr size_t kChunk = 256 * 1024;
 constexpr size_t kWriteBuffer = 1024 * 1024;
-constexpr uint16_t kMadeBy = (kHostFat << 8) | 20;  // FAT attributes, format 2.0
+// Windows attributes, format 2.0. (Info-ZIP reads UTF-8 names of FAT
+// entries as OEM text, so NTFS it is.)
+constexpr uint16_t kMadeBy = (kHostNtfs << 8) | 20;
 constexpr uint16_t kVersionDeflate = 20;
 constexpr uint16_t kVersionStored = 10;
 

@@ -103,7 +103,9 @@ class Extractor {
   void Info(const std::string& text) {
     if (o_.quiet <= 0) Line(text);
   }
-  void Error(const std::string& text) { Line(text); }
+  void Error(const std::string& text) {
+    if (!verifying_) Line(text);
+  }
 
   bool Writing() const { return !o_.test && !o_.toStdOut; }
   bool MakeFolders(const std::string& path);
@@ -129,6 +131,7 @@ class Extractor {
   std::string prefix_;  // base_ ending in "\"
   std::unordered_set<std::string> folders_;  // lower-case folders known to exist
   std::optional<std::string> password_;
+  bool verifying_ = false;  // decoding only to check a password
   bool overwriteAll_ = false;
   bool overwriteNone_ = false;
   z_stream z_{};
@@ -234,7 +237,7 @@ bool Extractor::Emit(const CentralEntry& e, const uint8_t* p, size_t n, HANDLE f
   produced_ += n;
   if (produced_ > e.size) return true;  // reported as damaged by Decode
   crc_ = crc32(crc_, p, static_cast<uInt>(n));
-  if (o_.test) return true;
+  if (o_.test || verifying_) return true;
   if (o_.convertLineEnds && e.IsText()) {
     converted_.clear();
     for (size_t i = 0; i < n; ++i) {
@@ -327,17 +330,24 @@ int Extractor::Decode(const CentralEntry& e, const uint8_t* data, uint64_t lengt
 // Finds a password that opens the entry: the one that opened an earlier
 // entry, else what the password callback gives, a few times at most.
 bool Extractor::Unlock(const CentralEntry& e, const uint8_t* header, std::optional<ZipCrypto>& crypto) {
-  if (password_) {
-    crypto.emplace(*password_);
-    if (crypto->CheckHeader(header, e)) return true;
-  }
+  auto opens = [&](const std::string& password) {
+    crypto.emplace(password);
+    if (!crypto->CheckHeader(header, e)) return false;
+    // One wrong password in 256 passes the check byte: decode once to be
+    // sure before anything is written.
+    std::optional<ZipCrypto> probe = crypto;
+    verifying_ = true;
+    int rc = Decode(e, header + kCryptHeaderSize, e.compressedSize - kCryptHeaderSize, probe, INVALID_HANDLE_VALUE);
+    verifying_ = false;
+    return rc == kUnzipOk;
+  };
+  if (password_ && opens(*password_)) return true;
   for (int attempt = 0; attempt < kPasswordTries && c_.password; ++attempt) {
     char buffer[kPasswordSize + 1] = {};
     std::string prompt = attempt == 0 ? "Enter password for " : "Password incorrect--reenter for ";
     if (c_.password(buffer, static_cast<int>(kPasswordSize), prompt.c_str(), e.name.c_str()) != 0) break;
     std::string answer(buffer, strnlen(buffer, kPasswordSize));
-    crypto.emplace(answer);
-    if (crypto->CheckHeader(header, e)) {
+    if (opens(answer)) {
       password_ = answer;
       return true;
     }

@@ -25,7 +25,7 @@ enum UnzipResult : int {
   kUnzipWriteError = 50,   // a folder or file could not be created or written
   kUnzipAborted = 80,      // the service callback asked to stop
   kUnzipUnsupported = 81,  // an entry uses a method or encryption Tarnell cannot read, or a split archive
-  kUnzipBadPassword = 82,  // an encrypted entry was skipped: no password, or a wrong one
+  kUnzipBadPassword = 82,  // an encrypted entry was skipped: no password, a wrong one, or its data does not decode
 };
 
 // Answers of the overwrite callback.
