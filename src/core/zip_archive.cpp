@@ -19,6 +19,10 @@ namespace core::ziplib {
 namespace {
 
 constexpr size_t kChunk = 256 * 1024;
+// Messages go to the print callback in pieces of at most this size, at
+// least this often while there is something to say.
+constexpr size_t kPrintPiece = 4000;
+constexpr ULONGLONG kPrintIntervalMs = 50;
 constexpr size_t kWriteBuffer = 1024 * 1024;
 // Windows attributes, format 2.0. (Info-ZIP reads UTF-8 names of FAT
 // entries as OEM text, so NTFS it is.)
@@ -207,10 +211,15 @@ class Packer {
     if (!tempFull_.empty() && !moved_) DeleteFileA(tempFull_.c_str());
   }
   int Run();
+  // Hands every message still held to the print callback.
+  void FlushMessages();
 
  private:
+  // The callback may let window messages run, which costs time on every
+  // call: messages are gathered and handed over now and then.
   void Print(const std::string& text) {
-    if (request_.print) request_.print(text.c_str(), static_cast<unsigned long>(text.size()));
+    pending_ += text;
+    if (pending_.size() >= kPrintPiece || GetTickCount64() - lastPrint_ >= kPrintIntervalMs) FlushMessages();
   }
   std::string PathOf(const std::string& name) const;
   bool IsOwnArchive(const std::string& path, const std::string& fileName) const;
@@ -223,6 +232,7 @@ class Packer {
   int WriteArchive();
 
   const ArchiveRequest& request_;
+  std::string root_;
   std::string zipFull_;
   std::string tempFull_;
   std::vector<Item> items_;
@@ -238,11 +248,31 @@ class Packer {
   std::vector<unsigned char> deflateBuffer_ = std::vector<unsigned char>(kChunk);
   z_stream z_{};
   bool deflating_ = false;
+  std::string pending_;
+  ULONGLONG lastPrint_ = GetTickCount64();
 };
 
+void Packer::FlushMessages() {
+  lastPrint_ = GetTickCount64();
+  if (!request_.print) return pending_.clear();
+  for (size_t at = 0; at < pending_.size(); at += kPrintPiece) {
+    std::string piece = pending_.substr(at, kPrintPiece);
+    request_.print(piece.c_str(), static_cast<unsigned long>(piece.size()));
+  }
+  pending_.clear();
+}
+
+// A folder in the letter case it has on disk (the same folder on Windows;
+// under Wine every other spelling costs a search of each folder on the way).
+std::string DiskCaseOf(const std::string& folder) {
+  char buf[MAX_PATH * 2];
+  DWORD n = GetLongPathNameA(folder.c_str(), buf, sizeof buf);
+  return n > 0 && n < sizeof buf ? std::string(buf, n) : folder;
+}
+
 std::string Packer::PathOf(const std::string& name) const {
-  if (IsAbsolute(name) || request_.rootDir.empty()) return name;
-  const std::string& root = request_.rootDir;
+  if (IsAbsolute(name) || root_.empty()) return name;
+  const std::string& root = root_;
   return (root.back() == '\\' || root.back() == '/') ? root + name : root + "\\" + name;
 }
 
@@ -511,6 +541,7 @@ int Packer::Run() {
     Print("zip error: Nothing to do!\n");
     return kZipNothingToDo;
   }
+  root_ = request_.rootDir.empty() ? std::string() : DiskCaseOf(request_.rootDir);
   zipFull_ = FullPathOf(request_.zipName);
   char temp[MAX_PATH];
   if (!GetTempFileNameA(FolderOf(zipFull_).c_str(), "zi", 0, temp)) {
@@ -550,7 +581,9 @@ int Packer::Run() {
 int Archive(const ArchiveRequest& request) {
   try {
     Packer packer(request);
-    return packer.Run();
+    int rc = packer.Run();
+    packer.FlushMessages();
+    return rc;
   } catch (const std::bad_alloc&) {
     return kZipNoMemory;
   }
