@@ -17,7 +17,10 @@ namespace core {
 
 namespace {
 
+// VB's run-time errors that the classes raise besides their own.
+constexpr int32_t kErrOverflow = 6;
 constexpr int32_t kErrOutOfMemory = 7;
+constexpr int32_t kErrSubscript = 9;
 constexpr int32_t kErrAlreadyListed = kObjectErrorBase + 2001;
 constexpr int32_t kErrNotListed = kObjectErrorBase + 2002;
 

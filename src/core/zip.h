@@ -32,10 +32,6 @@
 
 namespace core {
 
-// VB's error numbers that the classes raise besides their own.
-inline constexpr int32_t kErrOverflow = 6;
-inline constexpr int32_t kErrSubscript = 9;
-
 namespace mdlZip {
 
 // The text the archiver or extractor printed during the last packing or
