@@ -1,0 +1,161 @@
+// The window's captions in the chosen language, and the Language menu that
+// chooses it while the program runs.
+//
+// Every caption of the window is one row of CaptionTable: where its text
+// comes from (a language key, or a shared caption text set by an earlier
+// row) and what shows it. Rows run in order.
+#include <functional>
+
+#include "core/files.h"
+#include "core/globals.h"
+#include "core/ini.h"
+#include "core/program.h"
+#include "mainwindow/embedded_pages.h"
+#include "mainwindow/frmTarnell.h"
+#include "tools/frmCutter.h"
+#include "tools/frmNavigator.h"
+
+namespace mainwindow {
+
+using namespace core;
+
+namespace {
+
+using TextSource = std::function<std::string()>;
+using CaptionTarget = std::function<void(const std::string&)>;
+
+struct CaptionRow {
+  TextSource text;
+  CaptionTarget target;
+};
+
+// The text of a language key, exactly as the language files give it: a key
+// that neither holds gives an empty caption.
+TextSource Lang(const char* key) {
+  return [key] { return GetLangString(key); };
+}
+// The text of a language key followed by a fixed suffix.
+TextSource Lang(const char* key, const char* suffix) {
+  return [key, suffix] { return GetLangString(key) + suffix; };
+}
+// A shared caption text, read when its row runs.
+inline TextSource Shared(const std::string& text) {
+  return [&text] { return text; };
+}
+
+// Anything with a caption: menu items, labels, buttons, check boxes, frames.
+template <class C>
+CaptionTarget To(C& control) {
+  return [&control](const std::string& text) { control.SetCaption(text); };
+}
+// Every element of a control array, one text for all.
+template <class C>
+CaptionTarget ToEach(ui::ControlArray<C>& controls) {
+  return [&controls](const std::string& text) { controls.ForEach([&text](C& c) { c.SetCaption(text); }); };
+}
+// A shared caption text that the pages, the tool windows and the dialogs
+// read.
+CaptionTarget Into(std::string& text) {
+  return [&text](const std::string& value) { text = value; };
+}
+
+std::vector<CaptionRow> CaptionTable(frmTarnell& f) {
+  return {
+      // Menus.
+      {Lang("File_Menu"), To(f.mnuFile)},
+      {Lang("New_Project", "..."), To(f.mnuNew)},
+      {Lang("Open_Project"), To(f.mnuOpen)},
+      {Lang("Save_Project"), To(f.mnuSave)},
+      {Lang("Make_Skin"), To(f.mnuMake)},
+      {Lang("Run_Skin"), To(f.mnuRun)},
+      {Lang("Exit"), To(f.mnuExit)},
+      {Lang("Tools"), To(f.mnuToolS)},
+      {Lang("Navigator"), To(f.mnuNavigator)},
+      {Lang("Cutter"), To(f.mnuCutter)},
+      {Lang("Open_Folder"), To(f.mnuFolder)},
+      {Lang("Options"), To(f.mnuOption)},
+      {Lang("Open_Last"), To(f.mnuAutoOpen)},
+      {Lang("Set_VelFolder"), To(f.mnuSetVel)},
+      {Lang("Set_Editor"), To(f.mnuEditor)},
+      {Lang("Language"), To(f.mnuLanguage)},
+      {Lang("Help"), To(f.mnuHelp)},
+      {Lang("Skin_Reference"), To(f.mnuReference)},
+      {Lang("Skin_Download"), To(f.mnuDownload)},
+      {Lang("Skin_Forum"), To(f.mnuForum)},
+      {Lang("Feedback"), To(f.mnuFeedback)},
+      {Lang("About"), To(f.mnuAbout)},
+
+      // Labels that several pages share come here, each array with one
+      // text for all its elements.
+
+      // Shared caption texts, for the rows below and for the other windows.
+      {Lang("Browse"), Into(gTextBrowse)},
+      {Lang("Stretch"), Into(gTextStretch)},
+      {Lang("Use_Image"), Into(gTextUseImage)},
+      {Lang("Use_Gradient"), Into(gTextUseGradient)},
+      {Lang("Transparent"), Into(gTextTransparent)},
+      {Lang("Vertical_Gradient"), Into(gTextVerticalGradient)},
+
+      // The window's own pages follow, page by page: General, Frame,
+      // Buttons, Icons, Side Bar, Combo Box, Progress; each begins with its
+      // note. Browse buttons take Shared(gTextBrowse), stretch check boxes
+      // Shared(gTextStretch).
+  };
+}
+
+}  // namespace
+
+void frmTarnell::SetCaptions() {
+  if (gLanguageFile.empty()) {
+    // The designed captions stay; only the tabs need their English texts.
+    SetTabTexts(false);
+    gAppTitle = kFixedTitle;
+    return;
+  }
+  gAppTitle = GetLangString("Name");
+  if (gProjectName.empty())
+    SetCaption(gAppTitle + " " + gAppVersion);
+  else
+    SetProjectCaption();
+  for (const CaptionRow& row : CaptionTable(*this)) row.target(row.text());
+  SetTabTexts(true);
+}
+
+void frmTarnell::SetProjectCaption() { SetCaption(gProjectName + " - " + gAppTitle + " " + gAppVersion); }
+
+void frmTarnell::LoadLanguageItems() {
+  while (mnuLangList.UBound() > 0) mnuLangList.Unload(mnuLangList.UBound());
+  mnuLangList(0).SetChecked(true);
+  for (const std::string& file : gFileSystem.FileNames(LanguagesFolder())) {
+    if (file.size() < 4 || ToLower(file.substr(file.size() - 4)) != ".ini") continue;
+    std::string name = file.substr(0, file.size() - 4);
+    // English is item 0 already.
+    if (ToLower(name) == "english") continue;
+    ui::MenuItem& item = mnuLangList.Load(mnuLangList.UBound() + 1, name);
+    if (EqualsNoCase(name, gLanguage)) {
+      item.SetChecked(true);
+      mnuLangList(0).SetChecked(false);
+    }
+  }
+}
+
+void frmTarnell::mnuLangList_Click(int index) {
+  std::string name = mnuLangList(index).Caption();
+  std::string path = LanguagesFolder() + "\\" + name + ".ini";
+  // A language file deleted since the start changes nothing.
+  if (!gFileSystem.FileExists(path)) return;
+  WriteIni(ConfigIni(), "General", "Language", name);
+  for (int i = 0; i <= mnuLangList.UBound(); ++i) mnuLangList(i).SetChecked(i == index);
+  gLanguage = name;
+  gLanguageFile = path;
+  // The main window first: the others read the shared caption texts.
+  SetCaptions();
+  if (gTabBarPage) gTabBarPage->SetCaptions();
+  if (gBackgroundsPage) gBackgroundsPage->SetCaptions();
+  if (gColorsPage) gColorsPage->SetCaptions();
+  // A tool window that is closed takes its captions when it next opens.
+  if (gNavigatorShown) tools::NavigatorForm().SetCaptions();
+  if (gCutterShown) tools::CutterForm().SetCaptions();
+}
+
+}  // namespace mainwindow
