@@ -2,6 +2,7 @@
 // closing sequence; the menu bindings and the two tool windows.
 #include "mainwindow/frmTarnell.h"
 
+#include "core/default_skin.h"
 #include "core/files.h"
 #include "core/globals.h"
 #include "core/ini.h"
@@ -36,12 +37,16 @@ frmTarnell::frmTarnell() : ui::Form(kFixedTitle, kClientWidth, kClientHeight, ui
   // window links; project loading reaches it as its host.
   MainWindowGetter = [this] { return HwndIfLoaded(); };
   SetProjectHost(this);
+  // Extracting the default skin asks for a missing browser folder through
+  // the window's own command.
+  SetBrowserFolderCommand([this] { mnuSetVel_Click(); });
 }
 
 frmTarnell::~frmTarnell() {
   RemoveTabStrip();
   MainWindowGetter = nullptr;
   SetProjectHost(nullptr);
+  SetBrowserFolderCommand(nullptr);
 }
 
 frmTarnell& MainForm() {

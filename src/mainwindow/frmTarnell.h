@@ -159,6 +159,12 @@ class frmTarnell : public ui::Form, public core::ISubclass, public core::Project
   void mnuFeedback_Click();
   void mnuAbout_Click();
 
+  // Packs the open project into a skin file the user chooses (Make), or
+  // into the work folder and starts the browser on it (run).
+  void MakeSkin(bool run);
+  // Opens an address in the browser, else in Internet Explorer.
+  void OpenUrl(const std::string& url);
+
   // The project life cycle.
   void OpenProject(const std::string& path);
   // Asks whether to save unsaved edits; true when the user cancelled.

@@ -5,6 +5,7 @@
 #include "core/globals.h"
 #include "core/ini.h"
 #include "core/messages.h"
+#include "mainwindow/frmNewProject.h"
 #include "mainwindow/frmTarnell.h"
 
 namespace mainwindow {
@@ -18,7 +19,10 @@ constexpr int kMaxListedProjects = 8;
 
 }  // namespace
 
-void frmTarnell::mnuNew_Click() {}
+void frmTarnell::mnuNew_Click() {
+  if (ConfirmSave("")) return;
+  NewProjectForm().ShowModal(this);
+}
 
 void frmTarnell::mnuOpen_Click() { OpenProject(""); }
 

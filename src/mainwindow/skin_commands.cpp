@@ -1,25 +1,154 @@
 // Making a skin file from the project and running the browser on it, the
 // browser folder and image editor settings, and the Help menu.
+#include <exception>
+
+#include "core/browser.h"
+#include "core/browser_folder.h"
+#include "core/browser_lookup.h"
+#include "core/files.h"
+#include "core/globals.h"
+#include "core/ini.h"
+#include "core/internet_explorer.h"
+#include "core/messages.h"
+#include "core/paths.h"
+#include "core/program.h"
+#include "core/zip.h"
 #include "mainwindow/frmTarnell.h"
 
 namespace mainwindow {
 
-void frmTarnell::mnuMake_Click() {}
+using namespace core;
 
-void frmTarnell::mnuRun_Click() {}
+namespace {
 
-void frmTarnell::mnuSetVel_Click() {}
+constexpr char kSkinFilter[] = "Velmora 2 Skin Files (*.zqv)|*.zqv";
+// The last line of the About box.
+constexpr char kContactLine[] = "Feedback and skins: see the Help menu.";
 
-void frmTarnell::mnuEditor_Click() {}
+// The archive every packing writes first; it replaces the target only once
+// it is complete.
+std::string PackingArchive() { return gTempFolder + "\\Make.zqv"; }
+// Where Run packs the skin it hands to the browser.
+std::string RunArchive() { return gTempFolder + "\\Temp.zqv"; }
 
-void frmTarnell::mnuReference_Click() {}
+std::string NamedText(const std::string& key, const std::string& builtIn) {
+  return ReplaceAll(LangText(key, builtIn), "$name", gProjectName);
+}
 
-void frmTarnell::mnuDownload_Click() {}
+// Packs the open project's folder into archive, rooted at its parent so
+// that every entry begins with the folder's own name. True on success.
+bool PackProject(const std::string& archive) {
+  try {
+    clsZip zip;
+    zip.SetZipFileName(archive);
+    zip.SetUpdatingZip(false);
+    zip.SetRootDirectory(FolderOf(gProjectFolder) + "\\");
+    zip.AddFile(gProjectFolderName);
+    return zip.MakeZipFile() == 0;
+  } catch (const std::exception&) {
+    return false;
+  }
+}
 
-void frmTarnell::mnuForum_Click() {}
+// Puts the finished archive in target's place. An existing target is
+// replaced only by a complete archive: until the move succeeds it stays as
+// it was. A read-only target is replaced as well (the save dialog asked).
+bool ReplaceTarget(const std::string& archive, const std::string& target) {
+  const DWORD attributes = GetFileAttributesA(target.c_str());
+  const bool readOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+  if (readOnly) SetFileAttributesA(target.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+  if (MoveFileExA(archive.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED)) return true;
+  if (readOnly) SetFileAttributesA(target.c_str(), attributes);
+  return false;
+}
 
-void frmTarnell::mnuFeedback_Click() {}
+// The Image Editor dialog comes with its own change; until then the
+// command shows nothing.
+void ShowImageEditorDialog() {}
 
-void frmTarnell::mnuAbout_Click() {}
+}  // namespace
+
+void frmTarnell::mnuMake_Click() { MakeSkin(false); }
+
+void frmTarnell::mnuRun_Click() {
+  if (gBrowserFolder.empty()) mnuSetVel_Click();
+  if (gBrowserFolder.empty()) return;
+  // Run never asks: unsaved edits are saved first.
+  if (gModified) mnuSave_Click();
+  ui::DoEvents();
+  MakeSkin(true);
+}
+
+void frmTarnell::MakeSkin(bool run) {
+  if (!gFileSystem.FolderExists(gTempFolder)) gFileSystem.CreateFolder(gTempFolder);
+
+  std::string target;
+  if (run) {
+    target = RunArchive();
+  } else {
+    if (ConfirmSave(GetLangString("Confirm_Save2"))) return;
+    target = SaveFileDialog(gLastMakeDir, kSkinFilter, HwndIfLoaded(), SafeFileName(gProjectName) + ".zqv");
+    if (target.empty()) return;
+    gLastMakeDir = FolderOf(target);
+    WriteIni(ConfigIni(), "General", "LastMakeDir", gLastMakeDir);
+  }
+
+  // A leftover of an earlier packing goes first; the target stays until the
+  // new archive is complete.
+  const std::string archive = PackingArchive();
+  if (gFileSystem.FileExists(archive)) gFileSystem.RemoveFile(archive, true);
+
+  ui::SetMousePointer(ui::MousePointer::Hourglass);
+  const bool made = PackProject(archive) && ReplaceTarget(archive, target);
+  ui::SetMousePointer(ui::MousePointer::Default);
+  if (!made) {
+    if (gFileSystem.FileExists(archive)) gFileSystem.RemoveFile(archive, true);
+    ShowMessage(NamedText("Skin_Fail", "Failed to make \"$name\"!"), MB_OK, HwndIfLoaded());
+    return;
+  }
+
+  if (!run) {
+    ShowMessage(NamedText("Skin_Made", "\"$name\" is made."), MB_OK, HwndIfLoaded());
+    return;
+  }
+  // The running copy of the browser, else the one in the browser folder.
+  std::string exe = GetBrowserExePath();
+  if (exe.empty()) exe = BrowserExePath(gBrowserFolder);
+  if (!gFileSystem.FileExists(exe)) {
+    mnuSetVel_Click();
+    exe = BrowserExePath(gBrowserFolder);
+    if (gBrowserFolder.empty() || !gFileSystem.FileExists(exe)) return;
+  }
+  StartProcess(RunSkinCommandLine(exe, target), SW_SHOWNORMAL);
+}
+
+void frmTarnell::mnuSetVel_Click() { AskBrowserFolder(HwndIfLoaded()); }
+
+void frmTarnell::mnuEditor_Click() { ShowImageEditorDialog(); }
+
+void frmTarnell::mnuReference_Click() { OpenUrl(GetLangString("Skin_Reference_URL")); }
+
+void frmTarnell::mnuDownload_Click() { OpenUrl(GetLangString("Skin_Download_URL")); }
+
+void frmTarnell::mnuForum_Click() { OpenUrl(GetLangString("Skin_Forum_URL")); }
+
+void frmTarnell::mnuFeedback_Click() { OpenUrl(GetLangString("Feedback_URL")); }
+
+void frmTarnell::OpenUrl(const std::string& url) {
+  if (gBrowserFolder.empty()) mnuSetVel_Click();
+  const std::string exe = BrowserExePath(gBrowserFolder);
+  if (!gBrowserFolder.empty() && gFileSystem.FileExists(exe)) {
+    StartProcess(OpenAddressCommandLine(exe, url), SW_SHOWMINIMIZED);
+    return;
+  }
+  // No browser: Internet Explorer, when there is one.
+  if (AddressFallback) AddressFallback(url);
+}
+
+void frmTarnell::mnuAbout_Click() {
+  const std::string text =
+      LangText("Name", kFixedTitle) + std::string(8, ' ') + "\r\n" + gAppVersion + "\r\n" + kContactLine;
+  ShowMessage(text, MB_OK, HwndIfLoaded());
+}
 
 }  // namespace mainwindow
