@@ -11,6 +11,9 @@ namespace core {
 
 namespace {
 
+// The watch made last among those alive; each holds the one made before it.
+IniWriteWatch* gInnermostWatch = nullptr;
+
 // GetPrivateProfileStringA into a buffer that grows until the value fits.
 std::string ReadProfile(const std::string& file, const std::string& section, const std::string& key,
                         const std::string& def) {
@@ -54,16 +57,29 @@ std::string ReadIni(const std::string& file, const std::string& section, const s
   return value.empty() ? def : value;
 }
 
-void WriteIni(const std::string& file, const std::string& section, const std::string& key,
+bool WriteIni(const std::string& file, const std::string& section, const std::string& key,
               const std::optional<std::string>& value) {
-  if (file.empty()) return;
-  if (value) {
-    std::string line = OneLine(*value);
-    WritePrivateProfileStringA(section.c_str(), key.c_str(), line.c_str(), file.c_str());
-  } else {
-    WritePrivateProfileStringA(section.c_str(), key.c_str(), nullptr, file.c_str());
+  bool written = false;
+  // A file marked read-only is never written, whoever runs the program
+  // (Wine lets an administrator's process write one).
+  DWORD attributes = file.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(file.c_str());
+  bool readOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+  if (!file.empty() && !readOnly) {
+    if (value) {
+      std::string line = OneLine(*value);
+      written = WritePrivateProfileStringA(section.c_str(), key.c_str(), line.c_str(), file.c_str()) != 0;
+    } else {
+      written = WritePrivateProfileStringA(section.c_str(), key.c_str(), nullptr, file.c_str()) != 0;
+    }
   }
+  if (!written)
+    for (IniWriteWatch* watch = gInnermostWatch; watch; watch = watch->outer_) ++watch->failures_;
+  return written;
 }
+
+IniWriteWatch::IniWriteWatch() : outer_(gInnermostWatch) { gInnermostWatch = this; }
+
+IniWriteWatch::~IniWriteWatch() { gInnermostWatch = outer_; }
 
 std::string GetLangString(const std::string& key) {
   std::string text = ReadProfile(gLanguageFile, "General", key, "");

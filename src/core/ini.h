@@ -16,8 +16,29 @@ std::string ReadIni(const std::string& file, const std::string& section, const s
 // Writes key = value into [section] of file, creating both as needed. No
 // value (std::nullopt) deletes the key; an empty text writes "key=". Line
 // breaks cannot live in an INI value: each one is written as a blank.
-void WriteIni(const std::string& file, const std::string& section, const std::string& key,
+// False when the file could not be written (read-only, folder missing, disk
+// full); every IniWriteWatch alive then counts the failure.
+bool WriteIni(const std::string& file, const std::string& section, const std::string& key,
               const std::optional<std::string>& value);
+
+// Counts the writes through WriteIni that fail while it lives, so that a
+// command running many writers (the Save command and its page savers) can
+// tell whether every one of them landed. Watches nest: a failure counts in
+// every watch alive.
+class IniWriteWatch {
+ public:
+  IniWriteWatch();
+  ~IniWriteWatch();
+  IniWriteWatch(const IniWriteWatch&) = delete;
+  IniWriteWatch& operator=(const IniWriteWatch&) = delete;
+  int Failures() const { return failures_; }
+
+ private:
+  friend bool WriteIni(const std::string&, const std::string&, const std::string&,
+                       const std::optional<std::string>&);
+  IniWriteWatch* outer_;
+  int failures_ = 0;
+};
 
 // The text of key in the current language file, else in English.ini, else "".
 std::string GetLangString(const std::string& key);

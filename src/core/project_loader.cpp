@@ -1,9 +1,97 @@
 #include "core/project_loader.h"
 
+#include "core/files.h"
+#include "core/globals.h"
+#include "core/ini.h"
+#include "core/program.h"
+#include "core/project_host.h"
+#include "core/recent_projects.h"
+#include "ui/app.h"
+
 namespace core {
 
-void LoadProject() {}
+namespace {
 
-void RemovePlaceholderFolders() {}
+// The user closed the window during the load without asking for a save:
+// what is still to load would only be thrown away.
+bool ExitWithoutSave() { return gExitRequested && !gSaveRequested; }
+
+// The main window while it exists; each step asks again, as the window may
+// close while pending messages run.
+template <class Step>
+void OnHost(Step step) {
+  if (ProjectHost* host = CurrentProjectHost()) step(*host);
+}
+
+}  // namespace
+
+void LoadProject() {
+  gLoadingProject = true;
+
+  // The scratch copy that the page loaders use to find duplicate keys.
+  gTempIni = gTempFolder + "\\config.ini";
+  if (gFileSystem.FileExists(gTempIni)) gFileSystem.RemoveFile(gTempIni, false);
+  gFileSystem.CopyFileTo(gProjectFolder + "\\pelto.ini", gTempIni, true);
+
+  OnHost([](ProjectHost& host) {
+    host.EnableProjectCommands();
+    host.LoadGeneral();
+    host.LoadFrame();
+    host.LoadSideBar();
+    host.LoadCombo();
+    host.LoadProgress();
+  });
+
+  gLastProjects = ListWithProject(gLastProjects, gProjectName, gProjectFolder);
+  WriteIni(ConfigIni(), "General", "LastProjects", gLastProjects);
+
+  // The user may press Save or close the window now.
+  ui::DoEvents();
+  OnHost([](ProjectHost& host) { host.UpdateProjectList(); });
+
+  // The loads still to come, each skipped once an exit without a save is
+  // pending. With a save pending everything loads, so that the save writes
+  // the whole project.
+  void (*const laterLoads[])(ProjectHost&) = {
+      // The icon tables and the Buttons and Icons pages load first; they
+      // come with the icon catalogue.
+      [](ProjectHost&) {},
+      [](ProjectHost& host) { host.LoadColor(); },
+      [](ProjectHost& host) { host.LoadBackground(); },
+      [](ProjectHost& host) { host.LoadTabBar(); },
+  };
+  for (auto load : laterLoads)
+    if (!ExitWithoutSave()) OnHost(load);
+
+  // The loaders' own text changes marked the project modified.
+  gLoadingProject = false;
+  gModified = false;
+
+  if (gSaveRequested) OnHost([](ProjectHost& host) { host.mnuSave_Click(); });
+  if (gExitRequested) {
+    // Taken up here: should the user cancel the close, a later load must
+    // not close the window by itself.
+    gExitRequested = false;
+    OnHost([](ProjectHost& host) { host.UnloadMainWindow(); });
+  }
+
+  ui::DoEvents();
+  RemovePlaceholderFolders();
+  gFileSystem.RemoveFile(gTempIni, false);
+}
+
+void RemovePlaceholderFolders() {
+  if (gProjectFolder.empty()) return;
+  for (const std::string& name : gFileSystem.SubFolderNames(gProjectFolder)) {
+    std::string folder = gProjectFolder + "\\" + name;
+    std::string marker = folder + "\\Placeholder.txt";
+    if (!gFileSystem.FileExists(marker)) continue;
+    // Only the marker goes, and the folder with it when nothing else is
+    // in it: an image the user put there stays.
+    gFileSystem.RemoveFile(marker, false);
+    if (gFileSystem.FileNames(folder).empty() && gFileSystem.SubFolderNames(folder).empty())
+      gFileSystem.RemoveFolder(folder, false);
+  }
+}
 
 }  // namespace core

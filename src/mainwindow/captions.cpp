@@ -100,6 +100,34 @@ std::vector<CaptionRow> CaptionTable(frmTarnell& f) {
       // Buttons, Icons, Side Bar, Combo Box, Progress; each begins with its
       // note. Browse buttons take Shared(gTextBrowse), stretch check boxes
       // Shared(gTextStretch).
+
+      // General page.
+      {Lang("General_Note"), To(f.lblNote(0))},
+      {Lang("General_Note1"), To(f.lblTip(0))},
+      {Lang("General_Note2"), To(f.lblTip(1))},
+      {Lang("Skin_Preview"), To(f.fraPreview)},
+      {Lang("Skin_Name"), To(f.lblName)},
+      {Lang("Skin_Version"), To(f.lblVersion)},
+      {Lang("Skin_Author"), To(f.lblAuthor)},
+      {Lang("Email"), To(f.lblEmail)},
+      {Lang("Website"), To(f.lblWebsite)},
+      {Lang("Skin_Preview_Image"), To(f.lblPreview)},
+      {Lang("License"), To(f.lblLicense)},
+      {Shared(gTextBrowse), To(f.cmdPreviewBrowse)},
+      {Lang("Note"), To(f.fraImportant)},
+      {Lang("Capture_Preview"), To(f.cmdCreatePreview)},
+
+      // Frame page.
+      {Lang("Frame_Note"), To(f.lblNote(1))},
+      {Lang("Window_Frame"), To(f.fraFrame)},
+      {Lang("Frame_Width"), To(f.lblFrameWidth)},
+      {Lang("Corner_Radius"), To(f.lblFrameRadius)},
+      {Lang("Corner_Size"), To(f.lblFrameCorner)},
+      {Lang("Frame_Image"), To(f.lblFrameImage)},
+      {Shared(gTextBrowse), To(f.cmdFrameBrowse)},
+      {Lang("Loading"), To(f.fraLoading)},
+      {Lang("Loading_Image"), To(f.lblLoading)},
+      {Shared(gTextBrowse), To(f.cmdLoadingBrowse)},
   };
 }
 

@@ -7,6 +7,7 @@
 #include "core/globals.h"
 #include "core/ini.h"
 #include "core/program.h"
+#include "core/recent_projects.h"
 #include "core/window_icons.h"
 #include "core/window_links.h"
 #include "tools/frmCutter.h"
@@ -87,6 +88,7 @@ void frmTarnell::Bind() {
   mnuForum.Click = Command(&frmTarnell::mnuForum_Click);
   mnuFeedback.Click = Command(&frmTarnell::mnuFeedback_Click);
   mnuAbout.Click = Command(&frmTarnell::mnuAbout_Click);
+  BindGeneralFramePages();
 }
 
 bool frmTarnell::CommandIgnored(WhileLoading rule) const {
@@ -154,8 +156,7 @@ void frmTarnell::Form_Activate() {
   if (ReadIni(ConfigIni(), "General", "ReOpenLast") == "1") {
     mnuAutoOpen.SetChecked(true);
     if (!m_FirstRecentProject.empty()) {
-      std::vector<std::string> parts = Split(m_FirstRecentProject, "$,$");
-      if (parts.size() > 1) OpenProject(parts[1] + "\\pelto.ini");
+      OpenProject(EntryFolder(m_FirstRecentProject) + "\\pelto.ini");
     }
   }
 }

@@ -81,6 +81,69 @@ class frmTarnell : public ui::Form, public core::ISubclass, public core::Project
     return panel;
   }};
 
+  // ---- Page notes: a note frame at the top of each of the window's own
+  // pages (General, Frame, Buttons, Icons, Side Bar, Combo Box, Progress).
+  // Note i lies on the panel and carries the text that page_notes.cpp gives
+  // for it.
+  ui::ControlArray<ui::Frame> fraNote{NoteCount(), [this](int i) {
+    return std::make_unique<ui::Frame>(&picTabs(NotePanel(i)), ui::Rect{16, 16, 737, 57});
+  }};
+  ui::ControlArray<ui::PictureBox> picNote{NoteCount(), [this](int i) {
+    return std::make_unique<ui::PictureBox>(&fraNote(i), ui::Rect{3, 10, 730, 44});
+  }};
+  ui::ControlArray<ui::Label> lblNote{NoteCount(), [this](int i) {
+    return std::make_unique<ui::Label>(&picNote(i), ui::Rect{8, 12, 713, 33}, NoteText(i));
+  }};
+
+  // ---- General page (panel 0): [General] of pelto.ini.
+  ui::Label lblName{&picTabs(0), {248, 98, 113, 17}, "Skin Name :"};
+  ui::TextBox txtName{&picTabs(0), {368, 95, 385, 22}};
+  ui::Label lblVersion{&picTabs(0), {248, 128, 113, 17}, "Version :"};
+  ui::TextBox txtVersion{&picTabs(0), {368, 125, 385, 22}};
+  ui::Label lblAuthor{&picTabs(0), {248, 158, 113, 17}, "Author :"};
+  ui::TextBox txtAuthor{&picTabs(0), {368, 155, 385, 22}};
+  ui::Label lblEmail{&picTabs(0), {248, 188, 113, 17}, "Email :"};
+  ui::TextBox txtEmail{&picTabs(0), {368, 185, 385, 22}};
+  ui::Label lblWebsite{&picTabs(0), {248, 218, 113, 17}, "Website :"};
+  ui::TextBox txtWebsite{&picTabs(0), {368, 215, 385, 22}};
+  ui::Label lblLicense{&picTabs(0), {248, 278, 113, 17}, "License :"};
+  ui::TextBox txtLicense{&picTabs(0), {368, 275, 385, 58}, "", ui::TextBox::kMultiLine | ui::TextBox::kVScroll};
+  ui::Label lblPreview{&picTabs(0), {248, 248, 113, 17}, "Preview Image :"};
+  ui::TextBox txtPreview{&picTabs(0), {368, 245, 233, 22}};
+  ui::CommandButton cmdPreviewBrowse{&picTabs(0), {681, 244, 73, 24}, "Browse..."};
+  ui::Frame fraPreview{&picTabs(0), {16, 88, 233, 246}, "Skin Preview"};
+  ui::PictureBox picPreview{&fraPreview, {6, 17, 220, 220}};
+  ui::CommandButton cmdCreatePreview{&picTabs(0), {605, 244, 73, 24}, "Capture"};
+  ui::Frame fraImportant{&picTabs(0), {32, 384, 697, 73}, "Note"};
+  ui::PictureBox picTipBase{&fraImportant, {2, 16, 692, 54}};
+  ui::ControlArray<ui::Label> lblTip{2, [this](int i) {
+    static const char* const kTips[] = {
+        "1. Some skin options are not provided to simplify skin creation. Please refer to skin reference "
+        "where necessary.",
+        "2. All images can be double clicked to open in custom image editor."};
+    auto tip = std::make_unique<ui::Label>(&picTipBase, ui::Rect{8, 6 + 20 * i, 673, 17}, kTips[i]);
+    tip->SetForeColor(RGB(0, 0, 255));
+    return tip;
+  }};
+
+  // ---- Frame page (panel 1): [Global] of pelto.ini.
+  ui::Frame fraFrame{&picTabs(1), {16, 88, 233, 222}, "Window Frame"};
+  ui::PictureBox picFrame{&fraFrame, {6, 17, 220, 192}};
+  ui::Label lblFrameWidth{&picTabs(1), {256, 98, 193, 17}, "Frame Width :"};
+  ui::TextBox txtFrameWidth{&picTabs(1), {456, 95, 297, 22}};
+  ui::Label lblFrameRadius{&picTabs(1), {248, 128, 201, 17}, "Frame Round Corner Radius :"};
+  ui::TextBox txtFrameRadius{&picTabs(1), {456, 125, 297, 22}};
+  ui::Label lblFrameCorner{&picTabs(1), {248, 158, 201, 17}, "Frame Image Corner Size :"};
+  ui::TextBox txtFrameCorner{&picTabs(1), {456, 155, 297, 22}};
+  ui::Label lblFrameImage{&picTabs(1), {248, 188, 201, 17}, "Frame Image Path :"};
+  ui::TextBox txtFrameImage{&picTabs(1), {456, 185, 221, 22}};
+  ui::CommandButton cmdFrameBrowse{&picTabs(1), {681, 184, 73, 24}, "Browse..."};
+  ui::Frame fraLoading{&picTabs(1), {16, 328, 233, 75}, "Loading"};
+  ui::PictureBox picLoading{&fraLoading, {6, 17, 220, 48}};
+  ui::Label lblLoading{&picTabs(1), {248, 338, 201, 17}, "Loading Image Path :"};
+  ui::TextBox txtLoading{&picTabs(1), {456, 335, 221, 22}};
+  ui::CommandButton cmdLoadingBrowse{&picTabs(1), {681, 334, 73, 24}, "Browse..."};
+
   // ---- Public members
 
   // Shows page index and selects its tab. Callers check that a project is
@@ -167,8 +230,12 @@ class frmTarnell : public ui::Form, public core::ISubclass, public core::Project
 
   // The project life cycle.
   void OpenProject(const std::string& path);
-  // Asks whether to save unsaved edits; true when the user cancelled.
+  // Asks whether to save unsaved edits; true when the user cancelled, or
+  // when the save that the user asked for failed.
   bool ConfirmSave(const std::string& message);
+  // Runs every page's saver; true when everything was written. A save that
+  // failed in part says so and leaves the project marked modified.
+  bool SaveProject();
 
   // Savers of the window's own pages.
   void SaveGeneral();
@@ -176,6 +243,27 @@ class frmTarnell : public ui::Form, public core::ISubclass, public core::Project
   void SaveSideBar();
   void SaveCombo();
   void SaveProgress();
+
+  // The page notes: how many, and each one's panel and designed text.
+  static int NoteCount();
+  static int NotePanel(int note);
+  static const char* NoteText(int note);
+
+  // The General and Frame pages.
+  void BindGeneralFramePages();
+  void GeneralFrameText_Change();
+  void cmdPreviewBrowse_Click();
+  void cmdCreatePreview_Click();
+  void cmdFrameBrowse_Click();
+  void cmdLoadingBrowse_Click();
+  void picPreview_DblClick();
+  void picFrame_DblClick();
+  void picLoading_DblClick();
+  void SaveName();
+  void SavePreview();
+  // An image key of a page, stored through the image key rules; an image
+  // that could not be copied into the project counts as a failed save.
+  void SavePageImage(ui::TextBox& box, const std::string& section, const std::string& key);
 
   // The tab strip.
   void CreateTabStrip();
@@ -210,6 +298,8 @@ class frmTarnell : public ui::Form, public core::ISubclass, public core::Project
   // The entry each element of mnuProjectList shows ("" for separators).
   std::vector<std::string> m_ProjectEntries;
   std::vector<MenuDesign> m_MenuDesign;
+  // Images that the running save could not copy into the project.
+  std::vector<std::string> m_UncopiedImages;
 };
 
 // The one main window, created on first use.

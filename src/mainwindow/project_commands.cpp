@@ -5,6 +5,11 @@
 #include "core/globals.h"
 #include "core/ini.h"
 #include "core/messages.h"
+#include "core/paths.h"
+#include "core/program.h"
+#include "core/project_loader.h"
+#include "core/recent_projects.h"
+#include "mainwindow/embedded_pages.h"
 #include "mainwindow/frmNewProject.h"
 #include "mainwindow/frmTarnell.h"
 
@@ -17,6 +22,20 @@ namespace {
 // Recent projects shown in the File menu, at most.
 constexpr int kMaxListedProjects = 8;
 
+constexpr char kProjectFilter[] = "INI Files (*.ini)|*.ini";
+
+// What a save that failed in part tells the user. No language file holds
+// these texts.
+std::string SaveFailureText(bool iniFailed, const std::vector<std::string>& uncopied) {
+  std::string text;
+  if (iniFailed) text = "Cannot save the project to \"" + gSkinIni + "\".";
+  for (const std::string& image : uncopied) {
+    if (!text.empty()) text += "\r\n";
+    text += "Cannot copy \"" + image + "\" into the project.";
+  }
+  return text + "\r\n\r\nThe project keeps its unsaved changes.";
+}
+
 }  // namespace
 
 void frmTarnell::mnuNew_Click() {
@@ -26,14 +45,68 @@ void frmTarnell::mnuNew_Click() {
 
 void frmTarnell::mnuOpen_Click() { OpenProject(""); }
 
-void frmTarnell::OpenProject(const std::string&) {}
+void frmTarnell::OpenProject(const std::string& path) {
+  if (ConfirmSave("")) return;
+  std::string file = path.empty() ? OpenFileDialog(gLastOpenDir, kProjectFilter, HwndIfLoaded()) : path;
+  if (file.empty()) return;
 
-void frmTarnell::mnuSave_Click() {
+  // Only the folder counts: a project's description is always pelto.ini.
+  std::string folder = FolderOf(file);
+  WriteIni(ConfigIni(), "General", "LastOpenDir", folder);
+  std::string name = ReadIni(folder + "\\pelto.ini", "General", "Name");
+  if (name.empty()) {
+    ShowMessage(LangText("Skin_Fail", "Cannot read pelto.ini. If it is encoded in UTF-8, convert it to ANSI or "
+                                      "Unicode and open again."),
+                MB_OK, HwndIfLoaded());
+    return;
+  }
+
+  gProjectFolder = folder;
+  gProjectName = name;
+  gLastOpenDir = folder;
+  gSkinIni = folder + "\\pelto.ini";
+  SetProjectCaption();
+  gProjectFolderName = NameOf(folder);
+  LoadProject();
+}
+
+void frmTarnell::mnuSave_Click() { SaveProject(); }
+
+bool frmTarnell::SaveProject() {
+  // Nothing to save without a project.
+  if (gProjectName.empty()) return false;
   if (gLoadingProject) {
     // Carried out when the load has finished.
     gSaveRequested = true;
-    return;
+    return false;
   }
+
+  // Every saver runs, even after one failed; the failures are told once at
+  // the end.
+  IniWriteWatch writes;
+  m_UncopiedImages.clear();
+  ui::SetMousePointer(ui::MousePointer::Hourglass);
+  SaveGeneral();
+  SaveFrame();
+  // The icon tables are saved here; they come with the icon catalogue.
+  if (gColorsPage) gColorsPage->SaveColor();
+  if (gBackgroundsPage) gBackgroundsPage->SaveBackground();
+  if (gTabBarPage) gTabBarPage->SaveTabBar();
+  ui::SetMousePointer(ui::MousePointer::Default);
+  SaveSideBar();
+  SaveCombo();
+  SaveProgress();
+
+  gSaveRequested = false;
+  std::vector<std::string> uncopied = std::move(m_UncopiedImages);
+  m_UncopiedImages.clear();
+  if (writes.Failures() == 0 && uncopied.empty()) {
+    gModified = false;
+    return true;
+  }
+  gModified = true;
+  ShowMessage(SaveFailureText(writes.Failures() > 0, uncopied), MB_OK, HwndIfLoaded());
+  return false;
 }
 
 bool frmTarnell::ConfirmSave(const std::string& message) {
@@ -42,7 +115,8 @@ bool frmTarnell::ConfirmSave(const std::string& message) {
   text = ReplaceAll(text, "$name", gProjectName);
   switch (ShowMessage(text, MB_YESNOCANCEL, HwndIfLoaded())) {
     case IDYES:
-      mnuSave_Click();
+      // A save that failed keeps the edits: the command does not go on.
+      if (!SaveProject()) return true;
       gModified = false;
       return false;
     case IDNO:
@@ -58,12 +132,12 @@ void frmTarnell::UpdateProjectList() {
   m_ProjectEntries.assign(1, "");
   m_FirstRecentProject.clear();
   int listed = 0;
-  for (const std::string& entry : Split(gLastProjects, "$;$")) {
-    std::vector<std::string> parts = Split(entry, "$,$");
+  for (const std::string& entry : ProjectEntries(gLastProjects)) {
+    std::string folder = EntryFolder(entry);
     // A project whose pelto.ini is gone is not listed.
-    if (parts.size() < 2 || parts[1].empty() || !gFileSystem.FileExists(parts[1] + "\\pelto.ini")) continue;
+    if (folder.empty() || !gFileSystem.FileExists(folder + "\\pelto.ini")) continue;
     ++listed;
-    mnuProjectList.Load(listed, std::to_string(listed) + ". " + ReplaceAll(parts[0], "&", "&&"));
+    mnuProjectList.Load(listed, std::to_string(listed) + ". " + ReplaceAll(EntryName(entry), "&", "&&"));
     m_ProjectEntries.push_back(entry);
     if (listed == 1) m_FirstRecentProject = entry;
     if (listed == kMaxListedProjects) break;
@@ -77,14 +151,24 @@ void frmTarnell::UpdateProjectList() {
 
 void frmTarnell::mnuProjectList_Click(int index) {
   if (index <= 0 || index >= static_cast<int>(m_ProjectEntries.size())) return;
-  std::vector<std::string> parts = Split(m_ProjectEntries[static_cast<size_t>(index)], "$,$");
-  if (parts.size() < 2) return;
+  std::string folder = EntryFolder(m_ProjectEntries[static_cast<size_t>(index)]);
+  if (folder.empty()) return;
   if (ConfirmSave("")) return;
-  OpenProject(parts[1] + "\\pelto.ini");
+  OpenProject(folder + "\\pelto.ini");
+  // A project that has gone since the menu was made leaves it.
+  if (!gFileSystem.FileExists(folder + "\\pelto.ini")) UpdateProjectList();
 }
 
-void frmTarnell::mnuAutoOpen_Click() {}
+void frmTarnell::mnuAutoOpen_Click() {
+  bool on = !mnuAutoOpen.Checked();
+  mnuAutoOpen.SetChecked(on);
+  WriteIni(ConfigIni(), "General", "ReOpenLast", on ? std::optional<std::string>("1") : std::nullopt);
+}
 
-void frmTarnell::mnuFolder_Click() {}
+void frmTarnell::mnuFolder_Click() {
+  // Nothing to show without a project.
+  if (gProjectName.empty()) return;
+  StartProcess("explorer.exe \"" + gProjectFolder + "\"", SW_SHOWNORMAL);
+}
 
 }  // namespace mainwindow

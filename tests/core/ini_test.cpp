@@ -1,6 +1,8 @@
 // INI access and language texts.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <string>
 
 #include "core/globals.h"
@@ -70,6 +72,27 @@ TEST_F(IniTest, LineBreaksAreWrittenAsBlanks) {
   core::WriteIni(File(), "General", "License", std::string("line one\r\nline two\nthree\rfour"));
   EXPECT_EQ(core::ReadIni(File(), "General", "License"), "line one line two three four");
   EXPECT_EQ(ParseIni(File())["general"].size(), 1u);
+}
+
+TEST_F(IniTest, WritesThatCannotLandAreReportedToEveryWatchAlive) {
+  WriteFile(File(), "[General]\r\nA=1\r\n");
+  core::IniWriteWatch outer;
+  EXPECT_TRUE(core::WriteIni(File(), "General", "B", std::string("2")));
+  EXPECT_TRUE(core::WriteIni(File(), "General", "A", std::nullopt));
+  EXPECT_EQ(outer.Failures(), 0);
+
+  ASSERT_TRUE(SetFileAttributesA(File().c_str(), FILE_ATTRIBUTE_READONLY));
+  {
+    core::IniWriteWatch inner;
+    EXPECT_FALSE(core::WriteIni(File(), "General", "B", std::string("3")));
+    EXPECT_FALSE(core::WriteIni(File(), "General", "B", std::nullopt));
+    EXPECT_FALSE(core::WriteIni(*this / "no-such-folder\\new.ini", "General", "C", std::string("4")));
+    EXPECT_EQ(inner.Failures(), 3);
+  }
+  SetFileAttributesA(File().c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_FALSE(core::WriteIni("", "General", "D", std::string("5")));
+  EXPECT_EQ(outer.Failures(), 4);
+  EXPECT_EQ(ParseIni(File())["general"]["b"], "2");
 }
 
 class LangTest : public testing_support::ProgramFolderTest {

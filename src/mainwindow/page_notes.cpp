@@ -1,0 +1,30 @@
+// The notes at the top of the window's own pages: note i lies on the page
+// panel and carries the designed text given here. A page's note is one line
+// of kNotes.
+#include <iterator>
+
+#include "mainwindow/frmTarnell.h"
+
+namespace mainwindow {
+
+namespace {
+
+struct NoteDesign {
+  int panel;
+  const char* text;  // without a language file
+};
+
+constexpr NoteDesign kNotes[] = {
+    {0, "This section defines general information of the skin, and the preview (220x220) used in Velmora Tivanel."},
+    {1, "This section defines Velmora's window frame and the web page loading animation."},
+};
+
+}  // namespace
+
+int frmTarnell::NoteCount() { return static_cast<int>(std::size(kNotes)); }
+
+int frmTarnell::NotePanel(int note) { return kNotes[note].panel; }
+
+const char* frmTarnell::NoteText(int note) { return kNotes[note].text; }
+
+}  // namespace mainwindow
