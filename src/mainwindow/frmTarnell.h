@@ -11,6 +11,8 @@
 //   project_commands.cpp  New, Open, Save, recent projects, the save question
 //   skin_commands.cpp     Make, Run, browser folder, image editor, help
 //   page_loaders.cpp      loading and saving the window's own pages
+//   page_notes.cpp        the notes at the top of the window's own pages
+//   general_frame_pages.cpp  the General and Frame pages
 #pragma once
 
 #include <memory>

@@ -57,8 +57,7 @@ bool IsBlank(const std::string& text) { return text.find_first_not_of(" \t\r\n")
 void ShowPreview(ui::PictureBox& picture, const std::string& path) {
   picture.Cls();
   picture.SetHelpContextID(0);
-  if (!path.empty()) LoadImageToPicture(path, picture, -1, false);
-  picture.Refresh();
+  LoadImageToPicture(path, picture, -1, false);
 }
 
 }  // namespace

@@ -110,7 +110,8 @@ bool frmTarnell::SaveProject() {
 }
 
 bool frmTarnell::ConfirmSave(const std::string& message) {
-  if (!gModified || gLoadingProject) return false;
+  // Without a project there is nothing to lose.
+  if (!gModified || gLoadingProject || gProjectName.empty()) return false;
   std::string text = message.empty() ? LangText("Confirm_Save", "Do you want to save changes to \"$name\"?") : message;
   text = ReplaceAll(text, "$name", gProjectName);
   switch (ShowMessage(text, MB_YESNOCANCEL, HwndIfLoaded())) {

@@ -1,0 +1,323 @@
+// The life of a project in the main window: opening by dialog and from the
+// recent projects, the save question, saving (and saves that fail), save
+// and close asked for while a project loads, the options around them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <map>
+
+#include "core/globals.h"
+#include "core/project_host.h"
+#include "project_support.h"
+
+namespace {
+
+using namespace main_window_tests;
+using testing_support::ReadFile;
+using testing_support::ScriptedPrompter;
+using Texts = std::vector<std::string>;
+
+const char kSkinFail[] =
+    "Cannot read pelto.ini. If it is encoded in UTF-8, convert it to ANSI or Unicode and open again.";
+
+class LifeTest : public ProjectTest {};
+
+TEST_F(LifeTest, TheSaveQuestionYesSavesTheOldProjectBeforeTheNewOneOpens) {
+  std::string blue = NamedProject("Blue");
+  std::string red = NamedProject("Red");
+  Open(blue);
+  form.txtVersion.SetText("2.0");
+  {
+    ScriptedPrompter prompts;
+    prompts.AnswerMessage(IDYES).AnswerFile(red + "\\pelto.ini");
+    ChooseMenu(form, form.mnuOpen);
+    EXPECT_EQ(prompts.MessageTexts(), Texts{"Do you want to save changes to \"Blue\"?"});
+    EXPECT_EQ(prompts.messages[0].type, static_cast<UINT>(MB_YESNOCANCEL));
+  }
+  EXPECT_EQ(testing_support::ParseIni(blue + "\\pelto.ini")["general"]["version"], "2.0");
+  EXPECT_EQ(core::gProjectName, "Red");
+  EXPECT_EQ(form.txtVersion.Text(), "");
+  EXPECT_FALSE(core::gModified);
+}
+
+TEST_F(LifeTest, TheSaveQuestionNoDropsTheEditsAndCancelKeepsEverything) {
+  std::string blue = NamedProject("Blue");
+  std::string red = NamedProject("Red");
+  std::string before = ReadFile(blue + "\\pelto.ini");
+  Open(blue);
+  form.txtVersion.SetText("2.0");
+  {
+    // Cancel: no file dialog, nothing changes.
+    ScriptedPrompter prompts;
+    prompts.AnswerMessage(IDCANCEL);
+    ChooseMenu(form, form.mnuOpen);
+  }
+  EXPECT_EQ(core::gProjectName, "Blue");
+  EXPECT_EQ(form.txtVersion.Text(), "2.0");
+  EXPECT_TRUE(core::gModified);
+  {
+    ScriptedPrompter prompts;
+    prompts.AnswerMessage(IDNO).AnswerFile(red + "\\pelto.ini");
+    ChooseMenu(form, form.mnuOpen);
+  }
+  EXPECT_EQ(ReadFile(blue + "\\pelto.ini"), before);
+  EXPECT_EQ(core::gProjectName, "Red");
+  EXPECT_FALSE(core::gModified);
+}
+
+TEST_F(LifeTest, APeltoIniWithoutANameIsRefusedAndTheOpenProjectKeepsWorking) {
+  std::string blue = NamedProject("Blue");
+  std::string nameless = WriteProject("Nameless", "[General]\r\nVersion=1\r\n[Global]\r\nCustomFrame.Width=9\r\n");
+  Open(blue);
+  form.txtVersion.SetText("2.0");
+  {
+    ScriptedPrompter prompts;
+    prompts.AnswerMessage(IDNO).AnswerFile(nameless + "\\pelto.ini").AnswerMessage(IDOK);
+    ChooseMenu(form, form.mnuOpen);
+    EXPECT_EQ(prompts.MessageTexts(), (Texts{"Do you want to save changes to \"Blue\"?", kSkinFail}));
+    EXPECT_EQ(prompts.messages[1].type, static_cast<UINT>(MB_OK));
+  }
+  EXPECT_EQ(core::gProjectName, "Blue");
+  EXPECT_EQ(core::gProjectFolder, blue);
+  EXPECT_EQ(core::gSkinIni, blue + "\\pelto.ini");
+  EXPECT_EQ(WindowText(form.hWnd()), "Blue - Velmora 2 Tarnell 1.2.7");
+  EXPECT_EQ(form.txtFrameWidth.Text(), "");
+  EXPECT_EQ(Setting("LastOpenDir"), nameless);
+
+  form.txtAuthor.SetText("Me");
+  Save();
+  EXPECT_EQ(testing_support::ParseIni(blue + "\\pelto.ini")["general"]["author"], "Me");
+  EXPECT_EQ(testing_support::ParseIni(nameless + "\\pelto.ini")["general"].count("author"), 0u);
+}
+
+TEST_F(LifeTest, WithoutAProjectSaveAndOpenFolderDoNothing) {
+  core::gModified = true;
+  form.mnuSave_Click();
+  // Nothing was saved, so nothing claims so.
+  EXPECT_TRUE(core::gModified);
+  ChooseMenu(form, form.mnuFolder);
+  EXPECT_TRUE(started.empty());
+
+  core::gModified = false;
+  std::string blue = NamedProject("Blue");
+  Open(blue);
+  ChooseMenu(form, form.mnuFolder);
+  EXPECT_EQ(started, Texts{"explorer.exe \"" + blue + "\""});
+}
+
+TEST_F(LifeTest, ASaveThatCannotWritePeltoIniSaysSoAndKeepsTheProjectModified) {
+  std::string blue = NamedProject("Blue");
+  std::string ini = blue + "\\pelto.ini";
+  Open(blue);
+  form.txtVersion.SetText("2.0");
+  ASSERT_TRUE(SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_READONLY));
+  std::string failure = "Cannot save the project to \"" + ini + "\".\r\n\r\nThe project keeps its unsaved changes.";
+  {
+    ScriptedPrompter prompts;
+    prompts.AnswerMessage(IDOK);
+    Save();
+    EXPECT_EQ(prompts.MessageTexts(), Texts{failure});
+  }
+  EXPECT_TRUE(core::gModified);
+  EXPECT_EQ(testing_support::ParseIni(ini)["general"].count("version"), 0u);
+  {
+    // Closing asks; a save that fails again keeps the window open.
+    ScriptedPrompter prompts;
+    prompts.AnswerMessage(IDYES).AnswerMessage(IDOK);
+    EXPECT_FALSE(form.Unload());
+    EXPECT_EQ(prompts.MessageTexts(), (Texts{"Do you want to save changes to \"Blue\"?", failure}));
+  }
+  EXPECT_TRUE(form.IsLoaded());
+  EXPECT_TRUE(core::gModified);
+
+  SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_NORMAL);
+  Save();
+  EXPECT_FALSE(core::gModified);
+  EXPECT_EQ(testing_support::ParseIni(ini)["general"]["version"], "2.0");
+}
+
+TEST_F(LifeTest, ASaveIntoAProjectFolderThatIsGoneSaysSo) {
+  std::string blue = NamedProject("Blue");
+  Open(blue);
+  testing_support::RemoveTree(blue);
+  ScriptedPrompter prompts;
+  prompts.AnswerMessage(IDOK);
+  Save();
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages[0].text.rfind("Cannot save the project to \"" + blue + "\\pelto.ini\".", 0), 0u);
+  EXPECT_TRUE(core::gModified);
+  EXPECT_FALSE(testing_support::Exists(blue));
+}
+
+TEST_F(LifeTest, AnImageThatCannotBeCopiedIntoTheProjectFailsTheSave) {
+  std::string blue = WriteProject("Blue", "[General]\r\nName=Blue\r\n[Global]\r\nAnimateLoading=control\\a.png\r\n");
+  Open(blue);
+  std::string missing = *this / "Art\\missing.png";
+  form.txtLoading.SetText(missing);
+  {
+    ScriptedPrompter prompts;
+    prompts.AnswerMessage(IDOK);
+    Save();
+    EXPECT_EQ(prompts.MessageTexts(),
+              Texts{"Cannot copy \"" + missing + "\" into the project.\r\n\r\nThe project keeps its unsaved changes."});
+  }
+  EXPECT_TRUE(core::gModified);
+  EXPECT_EQ(Saved()["global"]["animateloading"], "control\\a.png");
+  EXPECT_EQ(form.txtLoading.Text(), missing);
+}
+
+// The main window as the loader's host, recording the loads and letting a
+// test act inside one of them, as a user does while messages run.
+class WatchedHost : public core::ProjectHost {
+ public:
+  explicit WatchedHost(mainwindow::frmTarnell& form) : form_(form) { core::SetProjectHost(this); }
+  ~WatchedHost() override { core::SetProjectHost(&form_); }
+  Texts calls;
+  std::map<std::string, std::function<void()>> during;
+
+  void EnableProjectCommands() override { form_.EnableProjectCommands(); }
+  void LoadGeneral() override { Run("LoadGeneral", [this] { form_.LoadGeneral(); }); }
+  void LoadFrame() override { Run("LoadFrame", [this] { form_.LoadFrame(); }); }
+  void LoadSideBar() override { Run("LoadSideBar", [this] { form_.LoadSideBar(); }); }
+  void LoadCombo() override { Run("LoadCombo", [this] { form_.LoadCombo(); }); }
+  void LoadProgress() override { Run("LoadProgress", [this] { form_.LoadProgress(); }); }
+  void UpdateProjectList() override { Run("UpdateProjectList", [this] { form_.UpdateProjectList(); }); }
+  void LoadColor() override { Run("LoadColor", [this] { form_.LoadColor(); }); }
+  void LoadBackground() override { Run("LoadBackground", [this] { form_.LoadBackground(); }); }
+  void LoadTabBar() override { Run("LoadTabBar", [this] { form_.LoadTabBar(); }); }
+  void mnuSave_Click() override { Run("mnuSave_Click", [this] { form_.mnuSave_Click(); }); }
+  void UnloadMainWindow() override { Run("UnloadMainWindow", [this] { form_.UnloadMainWindow(); }); }
+
+ private:
+  void Run(const std::string& call, const std::function<void()>& work) {
+    calls.push_back(call);
+    work();
+    if (auto hook = during.find(call); hook != during.end()) hook->second();
+  }
+  mainwindow::frmTarnell& form_;
+};
+
+class LoadRequestTest : public LifeTest {
+ protected:
+  void PostSave() { PostMessageA(form.hWnd(), WM_COMMAND, MAKEWPARAM(form.mnuSave.Id(), 0), 0); }
+  void PostClose() { PostMessageA(form.hWnd(), WM_CLOSE, 0, 0); }
+};
+
+TEST_F(LoadRequestTest, SaveAndCloseDuringALoadLoadEverythingThenSaveOnceThenClose) {
+  std::string blue = NamedProject("Blue");
+  std::string before = ReadFile(blue + "\\pelto.ini");
+  WatchedHost host(form);
+  bool unsavedWhileLoading = false;
+  host.during["LoadFrame"] = [&] {
+    PostSave();
+    PostClose();
+  };
+  host.during["UpdateProjectList"] = [&] {
+    // Both requests have run by now; they only wait for the load's end.
+    unsavedWhileLoading = core::gSaveRequested && core::gExitRequested && ReadFile(blue + "\\pelto.ini") == before;
+  };
+  Open(blue);
+
+  EXPECT_TRUE(unsavedWhileLoading);
+  EXPECT_EQ(host.calls, (Texts{"LoadGeneral", "LoadFrame", "LoadSideBar", "LoadCombo", "LoadProgress",
+                               "UpdateProjectList", "LoadColor", "LoadBackground", "LoadTabBar", "mnuSave_Click",
+                               "UnloadMainWindow"}));
+  // The save wrote the Frame page's keys, which the project did not have.
+  EXPECT_EQ(testing_support::ParseIni(blue + "\\pelto.ini")["global"].count("customframe.width"), 1u);
+  EXPECT_FALSE(form.IsLoaded());
+  EXPECT_FALSE(core::gModified);
+  EXPECT_FALSE(core::gSaveRequested);
+  EXPECT_FALSE(core::gExitRequested);
+}
+
+TEST_F(LoadRequestTest, ACloseDuringALoadSkipsTheRemainingLoadsAndClosesWithoutSaving) {
+  std::string blue = NamedProject("Blue");
+  std::string before = ReadFile(blue + "\\pelto.ini");
+  WatchedHost host(form);
+  host.during["LoadGeneral"] = [&] { PostClose(); };
+  Open(blue);
+  EXPECT_EQ(host.calls, (Texts{"LoadGeneral", "LoadFrame", "LoadSideBar", "LoadCombo", "LoadProgress",
+                               "UpdateProjectList", "UnloadMainWindow"}));
+  EXPECT_FALSE(form.IsLoaded());
+  EXPECT_EQ(ReadFile(blue + "\\pelto.ini"), before);
+}
+
+TEST_F(LoadRequestTest, OtherCommandsWaitForNoLoad) {
+  std::string blue = NamedProject("Blue");
+  WatchedHost host(form);
+  // A second Open while the first load runs would start a load inside it.
+  host.during["LoadFrame"] = [&] { PostMessageA(form.hWnd(), WM_COMMAND, MAKEWPARAM(form.mnuOpen.Id(), 0), 0); };
+  Open(blue);
+  EXPECT_EQ(core::gProjectName, "Blue");
+  EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "LoadGeneral"), 1);
+}
+
+// ---------------------------------------------------------------- recent projects and options
+
+TEST_F(LifeTest, RecentProjectsAreListedNewestFirstAndOpenFromTheMenu) {
+  std::string blue = NamedProject("Blue");
+  std::string red = NamedProject("Red & Black");
+  std::string green = NamedProject("Green");
+  Open(blue);
+  Open(red);
+  Open(green);
+  auto listed = [this] {
+    Texts items;
+    for (int i = 1; i <= form.mnuProjectList.UBound(); ++i) items.push_back(form.mnuProjectList(i).Caption());
+    return items;
+  };
+  EXPECT_EQ(listed(), (Texts{"1. Green", "2. Red && Black", "3. Blue", "-"}));
+
+  ChooseMenu(form, form.mnuProjectList(3));
+  EXPECT_EQ(core::gProjectName, "Blue");
+  EXPECT_EQ(listed(), (Texts{"1. Blue", "2. Green", "3. Red && Black", "-"}));
+
+  // A project deleted since: the menu no longer offers it, and it leaves
+  // the stored list at the next load.
+  testing_support::RemoveTree(red);
+  {
+    ScriptedPrompter prompts;
+    prompts.AnswerMessage(IDOK);
+    ChooseMenu(form, form.mnuProjectList(3));
+    EXPECT_EQ(prompts.MessageTexts(), Texts{kSkinFail});
+  }
+  EXPECT_EQ(core::gProjectName, "Blue");
+  EXPECT_EQ(listed(), (Texts{"1. Blue", "2. Green", "-"}));
+  Open(green);
+  EXPECT_EQ(Setting("LastProjects"), "Green$,$" + green + "$;$Blue$,$" + blue);
+}
+
+TEST_F(LifeTest, TheReopenOptionIsStoredAndOpensTheLastProjectAtTheNextStart) {
+  std::string blue = NamedProject("Blue");
+  Open(NamedProject("Red"));
+  Open(blue);
+  ChooseMenu(form, form.mnuAutoOpen);
+  EXPECT_TRUE(form.mnuAutoOpen.Checked());
+  EXPECT_EQ(Setting("ReOpenLast"), "1");
+  ChooseMenu(form, form.mnuAutoOpen);
+  EXPECT_FALSE(form.mnuAutoOpen.Checked());
+  EXPECT_EQ(testing_support::ParseIni(Config())["general"].count("reopenlast"), 0u);
+  ChooseMenu(form, form.mnuAutoOpen);
+  form.Unload();
+
+  core::gProjectName.clear();
+  Store("NavigatorShow", "0");
+  form.Show();
+  EXPECT_TRUE(form.mnuAutoOpen.Checked());
+  EXPECT_EQ(core::gProjectName, "Blue");
+  EXPECT_EQ(form.txtName.Text(), "Blue");
+  EXPECT_EQ(WindowText(form.hWnd()), "Blue - Velmora 2 Tarnell 1.2.7");
+}
+
+TEST_F(LifeTest, NewAsksTheSaveQuestionFirst) {
+  Open(NamedProject("Blue"));
+  form.txtVersion.SetText("2.0");
+  ScriptedPrompter prompts;
+  prompts.AnswerMessage(IDCANCEL);
+  ChooseMenu(form, form.mnuNew);
+  EXPECT_EQ(prompts.MessageTexts(), Texts{"Do you want to save changes to \"Blue\"?"});
+  EXPECT_TRUE(core::gModified);
+}
+
+}  // namespace
