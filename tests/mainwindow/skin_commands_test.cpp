@@ -5,6 +5,7 @@
 #include "core/browser.h"
 #include "core/default_skin.h"
 #include "core/internet_explorer.h"
+#include "core/project_loader.h"
 #include "main_window_support.h"
 #include "skin_project_support.h"
 #include "support/scripted_prompter.h"
@@ -34,7 +35,8 @@ class SkinCommandsTest : public MainWindowTest {
     core::gProjectFolderName = core::NameOf(core::gProjectFolder);
     core::gSkinIni = core::gProjectFolder + "\\pelto.ini";
     form.Load();
-    form.EnableProjectCommands();
+    // Loaded as Open loads it, so that a save writes what the pages hold.
+    core::LoadProject();
   }
   // A copy of the stand-in browser in a folder with a blank in its name.
   std::string InstallBrowser() {
