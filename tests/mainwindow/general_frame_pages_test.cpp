@@ -258,22 +258,4 @@ TEST_F(PagesTest, CaptionsComeFromTheLanguageFileWithTheSharedBrowseText) {
   EXPECT_EQ(form.lblVersion.Caption(), "");
 }
 
-TEST_F(PagesTest, EachPagesControlsLieOnItsOwnPanel) {
-  HWND general = form.picTabs(0).hWnd();
-  HWND frame = form.picTabs(1).hWnd();
-  for (HWND h : {form.txtName.hWnd(), form.txtLicense.hWnd(), form.fraPreview.hWnd(), form.fraImportant.hWnd(),
-                 form.fraNote(0).hWnd(), form.cmdCreatePreview.hWnd()})
-    EXPECT_EQ(GetParent(h), general);
-  for (HWND h : {form.txtFrameWidth.hWnd(), form.txtLoading.hWnd(), form.fraFrame.hWnd(), form.fraLoading.hWnd(),
-                 form.fraNote(1).hWnd(), form.cmdLoadingBrowse.hWnd()})
-    EXPECT_EQ(GetParent(h), frame);
-  EXPECT_EQ(GetParent(form.picPreview.hWnd()), form.fraPreview.hWnd());
-  EXPECT_EQ(GetParent(form.lblNote(1).hWnd()), form.picNote(1).hWnd());
-  RECT box = PlaceInParent(form.txtFrameImage.hWnd());
-  RECT label = PlaceInParent(form.lblFrameImage.hWnd());
-  EXPECT_EQ(label.top, box.top + 3);
-  EXPECT_EQ(box.right - box.left, 221);
-  EXPECT_TRUE(GetWindowLongPtrA(form.txtLicense.hWnd(), GWL_STYLE) & ES_MULTILINE);
-}
-
 }  // namespace

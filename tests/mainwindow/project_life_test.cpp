@@ -310,14 +310,4 @@ TEST_F(LifeTest, TheReopenOptionIsStoredAndOpensTheLastProjectAtTheNextStart) {
   EXPECT_EQ(WindowText(form.hWnd()), "Blue - Velmora 2 Tarnell 1.2.7");
 }
 
-TEST_F(LifeTest, NewAsksTheSaveQuestionFirst) {
-  Open(NamedProject("Blue"));
-  form.txtVersion.SetText("2.0");
-  ScriptedPrompter prompts;
-  prompts.AnswerMessage(IDCANCEL);
-  ChooseMenu(form, form.mnuNew);
-  EXPECT_EQ(prompts.MessageTexts(), Texts{"Do you want to save changes to \"Blue\"?"});
-  EXPECT_TRUE(core::gModified);
-}
-
 }  // namespace
