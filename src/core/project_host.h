@@ -45,9 +45,9 @@ class ProjectHost {
   virtual void mnuSave_Click() = 0;
 
   // Closes the main window through its normal closing sequence. The close
-  // is carried out once the command that is running has returned (never
-  // inside the load that asks for it), so no code runs on a window that is
-  // gone.
+  // is queued, not run on the spot: it happens when pending messages next
+  // run (the load's own last message-pump step), after every page has been
+  // loaded and saved, and nothing of the load touches the window after it.
   virtual void UnloadMainWindow() = 0;
 };
 
