@@ -68,9 +68,14 @@ void ShowImageEditorDialog() {}
 
 }  // namespace
 
-void frmTarnell::mnuMake_Click() { MakeSkin(false); }
+void frmTarnell::mnuMake_Click() {
+  // Both commands need a project, also when called directly.
+  if (gProjectName.empty()) return;
+  MakeSkin(false);
+}
 
 void frmTarnell::mnuRun_Click() {
+  if (gProjectName.empty()) return;
   if (gBrowserFolder.empty()) mnuSetVel_Click();
   if (gBrowserFolder.empty()) return;
   // Run never asks: unsaved edits are saved first.

@@ -314,6 +314,19 @@ TEST_F(HelpItemsTest, WithoutTheBrowserFallBackToInternetExplorer) {
   EXPECT_FALSE(core::NavigateAutomationBrowser("http://skins.example/", "Tarnell.NoSuchBrowser"));
 }
 
+TEST_F(SkinCommandsTest, MakeAndRunDoNothingWithoutAProject) {
+  ScriptedPrompter prompts;  // any dialog or message would fail the test
+  form.Load();
+  core::gBrowserFolder.clear();
+  // Even with the commands enabled, nothing is packed or started.
+  form.mnuMake.SetEnabled(true);
+  form.mnuRun.SetEnabled(true);
+  ChooseMenu(form, form.mnuMake);
+  ChooseMenu(form, form.mnuRun);
+  EXPECT_TRUE(prompts.messages.empty());
+  EXPECT_FALSE(Exists(core::gTempFolder + "\\Temp.zqv"));
+}
+
 TEST_F(SkinCommandsTest, AboutShowsTheNameAndVersion) {
   form.Load();
   ScriptedPrompter prompts;
