@@ -1,12 +1,18 @@
 // The Image Cutter: a modeless tool window that splits an image strip into
-// equal frames. This is the window: its controls, its place in Config.ini,
-// its captions, resizing, the Escape key, the Browse button and the up-down
-// controls beside the number boxes, whose steps come back into the boxes
-// through window subclassing.
+// equal frames. The user picks an image (an icon is shown and cut through a
+// PNG made of it in the Temp folder), sees it with the outlines of its
+// frames, chooses the direction and the number of frames, narrows the part
+// of every cell that is kept with four number boxes and their up-down
+// controls, and presses Cut: every frame is written as a PNG file beside
+// the source image.
 #pragma once
 
 #include <array>
+#include <optional>
+#include <string>
+#include <vector>
 
+#include "core/gdiplus_images.h"
 #include "core/subclass.h"
 #include "ui/ui.h"
 
@@ -22,6 +28,11 @@ class frmCutter : public ui::Form, public core::ISubclass {
   ui::CommandButton cmdBrowse{this, {260, 13, 74, 24}, "Browse..."};
   ui::Label lblDimension{this, {12, 39, 321, 17}};
   ui::PictureBox picView{this, {12, 56, 321, 82}, ui::PictureBox::kFixedSingle, ui::kSysWindow};
+  static constexpr int kOutlineCount = 16;
+  ui::ControlArray<ui::Shape> shpFrame{
+      kOutlineCount,
+      [this](int) { return std::make_unique<ui::Shape>(&picView, ui::Rect{}, ui::kSysHighlight, 1, false); }};
+  ui::Shape shpAll{&picView, {}, RGB(224, 224, 224), 1, false};
   ui::Frame fraButtons{this, {12, 144, 321, 137}};
   ui::PictureBox picButtons{&fraButtons, {10, 13, 305, 113}};
   ui::OptionButton optHorizontal{&picButtons, {0, 8, 233, 17}, "Split Horizontally to :", true};
@@ -41,9 +52,14 @@ class frmCutter : public ui::Form, public core::ISubclass {
   // Every caption from the language file; nothing while no language file
   // is in use.
   void SetCaptions();
-  // Draws the image named in txtFile into picView; with reset it first
-  // takes the image's size anew and resets the cut settings.
+  // Draws the image named in txtFile into picView and places the frame
+  // outlines; with reset it first takes the image's size anew and resets
+  // the direction, the frame count and the four frame boxes.
   void ShowCut(bool reset);
+  // Writes the PNG of the icon named in txtFile into the Temp folder and
+  // remembers its path (IconPng); silent when the icon cannot be read.
+  void SaveIconToPng();
+  const std::string& IconPng() const { return m_IconPng; }
 
   // The up-down controls, in the order txtLeft, txtTop, txtWidth,
   // txtHeight, txtHorizontal, txtVertical; null while the window is closed.
@@ -64,8 +80,35 @@ class frmCutter : public ui::Form, public core::ISubclass {
   using ui::Form::WindowProc;
 
  private:
-  void Bind() override { cmdBrowse.Click = [this] { cmdBrowse_Click(); }; }
+  void Bind() override;
   void cmdBrowse_Click();
+  void cmdCut_Click();
+  void optHorizontal_Click();
+  void optVertical_Click();
+  void txtLeft_Change();
+  void txtTop_Change();
+  void txtWidth_Change();
+  void txtHeight_Change();
+  void txtHorizontal_Change();
+  void txtVertical_Change();
+
+  // The frame-edge rule shared by the four edge boxes: box against its
+  // partner inside a cell of the given size.
+  void FrameEdgeChange(ui::TextBox& box, int cell, ui::TextBox& partner, int upDown, bool raiseNegative);
+  void SetUpDownPos(int upDown, int pos);
+
+  // ShowCut's parts: the size and the settings of a new image, the image
+  // drawn at the offsets, and the outlines.
+  void ResetCut(const std::string& imagePath);
+  void DrawImage(const std::string& imagePath);
+  void PlaceOutlines(bool reset, int count);
+  // Where frame i starts in the image, for frames whose own part starts at
+  // left, top inside their cell.
+  POINT FrameOrigin(int i, int count, int left, int top) const;
+  // The Cut button's work: true when every frame was written; files lists
+  // the frames written.
+  bool CutFrames(const std::string& sourcePath, std::vector<std::string>& files);
+  void SaveImageAsPng(core::GdipImage* image, const std::string& path);
   ui::TextBox& Buddy(int i);
   void CreateUpDowns();
   void DestroyUpDowns();
@@ -73,6 +116,16 @@ class frmCutter : public ui::Form, public core::ISubclass {
   void DetachUpDownSubclass();
 
   std::array<HWND, kUpDownCount> m_hUpDown{};
+  int m_ImageWidth = 0;
+  int m_ImageHeight = 0;
+  int m_OffsetX = 0;
+  int m_OffsetY = 0;
+  int m_FrameWidth = 0;
+  int m_FrameHeight = 0;
+  int m_FrameCount = 0;
+  int m_Direction = 0;  // 1 = cells side by side, 2 = one above the other
+  std::string m_IconPng;
+  std::string m_IconSource;  // the icon m_IconPng was made from
 };
 
 // The one cutter window, created on first use.
