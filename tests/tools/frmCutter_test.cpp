@@ -749,6 +749,16 @@ TEST_F(CutterCutTest, ADotInAFolderNameDoesNotShortenTheFrameNames) {
   EXPECT_FALSE(testing_support::Exists(Img("my_cut_0.png")));
 }
 
+TEST_F(CutterCutTest, ASourceNamedLikeAFrameIsNeverReplaced) {
+  std::string path = WriteImage(Img("btn_cut_0.png"), 64, 16, PlaceColour);
+  OpenWith(path);
+  testing_support::ScriptedPrompter prompter;
+  prompter.AnswerMessage(IDOK).AnswerFile("");
+  Click(form.cmdCut.hWnd());
+  EXPECT_EQ(prompter.messages.at(0).text, Success(Frames(Img("btn_cut_0"), 4)));
+  EXPECT_EQ(ReadImage(path).width, 64);
+}
+
 TEST_F(CutterCutTest, BoxesThatGiveNoFramesFailAndWriteNothing) {
   std::string path = WriteImage(Img("btn.png"), 64, 16, PlaceColour);
   OpenWith(path);
