@@ -2,6 +2,7 @@
 
 #include "core/files.h"
 #include "core/globals.h"
+#include "core/icon_catalogue.h"
 #include "core/ini.h"
 #include "core/program.h"
 #include "core/project_host.h"
@@ -53,9 +54,8 @@ void LoadProject() {
   // pending. With a save pending everything loads, so that the save writes
   // the whole project.
   void (*const laterLoads[])(ProjectHost&) = {
-      // The icon tables and the Buttons and Icons pages load first; they
-      // come with the icon catalogue.
-      [](ProjectHost&) {},
+      // The icon tables, with the tiles of the Buttons and Icons pages.
+      [](ProjectHost&) { LoadIcons(); },
       [](ProjectHost& host) { host.LoadColor(); },
       [](ProjectHost& host) { host.LoadBackground(); },
       [](ProjectHost& host) { host.LoadTabBar(); },

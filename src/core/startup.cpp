@@ -9,6 +9,7 @@
 #include "core/browser.h"
 #include "core/files.h"
 #include "core/globals.h"
+#include "core/icon_catalogue.h"
 #include "core/ini.h"
 #include "core/program.h"
 #include "ui/prompts.h"
@@ -135,6 +136,7 @@ bool StartUp() {
   InitCommonControls();
   LoadProgramSettings();
   PrepareTempFolder();
+  InitIconNames();
   return true;
 }
 

@@ -87,6 +87,8 @@ std::vector<CaptionRow> CaptionTable(frmTarnell& f) {
 
       // Labels that several pages share come here, each array with one
       // text for all its elements.
+      {Lang("File"), ToEach(f.lblFile)},
+      {Lang("Padding"), ToEach(f.lblPadding)},
 
       // Shared caption texts, for the rows below and for the other windows.
       {Lang("Browse"), Into(gTextBrowse)},
@@ -128,6 +130,38 @@ std::vector<CaptionRow> CaptionTable(frmTarnell& f) {
       {Lang("Loading"), To(f.fraLoading)},
       {Lang("Loading_Image"), To(f.lblLoading)},
       {Shared(gTextBrowse), To(f.cmdLoadingBrowse)},
+
+      // Buttons page.
+      {Lang("Buttons_Note"), To(f.lblNote(2))},
+      {Lang("Toolbar_Buttons"), To(f.fraBigIcon)},
+      {Lang("Tabbar_Buttons"), To(f.fraTabIcon)},
+      {Lang("Window_Buttons"), To(f.fraWinControl)},
+      {Lang("Button_Name"), To(f.lblButtonName)},
+      {Lang("Button_Normal"), To(f.lblNormal)},
+      {Lang("Button_Hover"), To(f.lblHover)},
+      {Lang("Button_Disable"), To(f.lblDisable)},
+      {Lang("Button_Pressed"), To(f.lblPressed)},
+      {Lang("Left1"), To(f.lblLeftOffset)},
+      {Lang("Top1"), To(f.lblTopOffset)},
+      {Lang("Left1"), To(f.lblLeftPadding)},
+      {Lang("Top1"), To(f.lblTopPadding)},
+      {Lang("Right1"), To(f.lblRightPadding)},
+      {Lang("Bottom1"), To(f.lblBottomPadding)},
+      {Shared(gTextBrowse), To(f.cmdNormal)},
+      {Shared(gTextBrowse), To(f.cmdHover)},
+      {Shared(gTextBrowse), To(f.cmdDisable)},
+      {Shared(gTextBrowse), To(f.cmdPressed)},
+      {Lang("Button_Offset"), To(f.lblOffset)},
+      {Lang("Draw_Background"), To(f.chkDrawBG)},
+      {Lang("Replace_Missing"), To(f.cmdReplaceButton)},
+
+      // Icons page.
+      {Lang("Icons_Note"), To(f.lblNote(3))},
+      {Lang("Toolbar_Buttons"), To(f.fraSmallIcon)},
+      {Lang("Misc_Icons"), To(f.fraMiscIcon)},
+      {Lang("Icon"), To(f.lblSmallIcon)},
+      {Shared(gTextBrowse), To(f.cmdSmallBrowse)},
+      {[&f] { return f.cmdReplaceButton.Caption(); }, To(f.cmdReplaceIcons)},
   };
 }
 

@@ -38,6 +38,7 @@ frmTarnell::frmTarnell() : ui::Form(kFixedTitle, kClientWidth, kClientHeight, ui
   // window links; project loading reaches it as its host.
   MainWindowGetter = [this] { return HwndIfLoaded(); };
   SetProjectHost(this);
+  SetIconHost(this);
   // Extracting the default skin asks for a missing browser folder through
   // the window's own command.
   SetBrowserFolderCommand([this] { mnuSetVel_Click(); });
@@ -47,6 +48,7 @@ frmTarnell::~frmTarnell() {
   RemoveTabStrip();
   MainWindowGetter = nullptr;
   SetProjectHost(nullptr);
+  SetIconHost(nullptr);
   SetBrowserFolderCommand(nullptr);
 }
 
@@ -89,6 +91,8 @@ void frmTarnell::Bind() {
   mnuFeedback.Click = Command(&frmTarnell::mnuFeedback_Click);
   mnuAbout.Click = Command(&frmTarnell::mnuAbout_Click);
   BindGeneralFramePages();
+  BindButtonsPage();
+  BindIconsPage();
 }
 
 bool frmTarnell::CommandIgnored(WhileLoading rule) const {

@@ -13,24 +13,30 @@
 //   page_loaders.cpp      loading and saving the window's own pages
 //   page_notes.cpp        the notes at the top of the window's own pages
 //   general_frame_pages.cpp  the General and Frame pages
+//   shared_labels.cpp     the labels that several pages share
+//   buttons_page.cpp      the Buttons page
+//   icons_page.cpp        the Icons page and the replacing of missing images
 #pragma once
 
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "core/icon_catalogue.h"
 #include "core/project_host.h"
 #include "core/subclass.h"
 #include "ui/ui.h"
 
 namespace mainwindow {
 
-class frmTarnell : public ui::Form, public core::ISubclass, public core::ProjectHost {
+class frmTarnell : public ui::Form, public core::ISubclass, public core::ProjectHost, public core::IconHost {
  public:
   // Pages and tabs share their index: 0 General, 1 Frame, 2 Buttons,
   // 3 Icons, 4 Colors, 5 Backgrounds, 6 Tab Bar, 7 Side Bar, 8 Combo Box,
   // 9 Progress.
   static constexpr int kPageCount = 10;
+  static constexpr int kButtonsPage = 2;
+  static constexpr int kIconsPage = 3;
   static constexpr int kColorsPage = 4;
   static constexpr int kBackgroundsPage = 5;
   static constexpr int kTabBarPage = 6;
@@ -97,6 +103,11 @@ class frmTarnell : public ui::Form, public core::ISubclass, public core::Project
     return std::make_unique<ui::Label>(&picNote(i), ui::Rect{8, 12, 713, 33}, NoteText(i));
   }};
 
+  // ---- Labels that several pages share: one text for every element of an
+  // array. shared_labels.cpp places each element on its page.
+  ui::ControlArray<ui::Label> lblFile = SharedLabels("lblFile", "File :");
+  ui::ControlArray<ui::Label> lblPadding = SharedLabels("lblPadding", "Padding :");
+
   // ---- General page (panel 0): [General] of pelto.ini.
   ui::Label lblName{&picTabs(0), {248, 98, 113, 17}, "Skin Name :"};
   ui::TextBox txtName{&picTabs(0), {368, 95, 385, 22}};
@@ -146,6 +157,76 @@ class frmTarnell : public ui::Form, public core::ISubclass, public core::Project
   ui::TextBox txtLoading{&picTabs(1), {456, 335, 221, 22}};
   ui::CommandButton cmdLoadingBrowse{&picTabs(1), {681, 334, 73, 24}, "Browse..."};
 
+  // ---- Buttons page (panel 2): the buttons of [Icons], edited in the icon
+  // catalogue's tables. The selected button's tile has the highlight colour.
+  ui::Frame fraBigIcon{&picTabs(2), {16, 88, 331, 180}, "ToolBar Buttons"};
+  ui::PictureBox picBigIconBase{&fraBigIcon, {2, 20, 327, 157}};
+  ui::ControlArray<ui::PictureBox> picBigIcon{core::kToolbarCount, [this](int i) {
+    return std::make_unique<ui::PictureBox>(&picBigIconBase, ui::Rect{8 + 40 * (i % 8), 40 * (i / 8), 33, 33});
+  }};
+  ui::Frame fraTabIcon{&picTabs(2), {16, 280, 331, 59}, "TabBar Buttons"};
+  ui::PictureBox picTabIconBase{&fraTabIcon, {2, 20, 327, 36}};
+  ui::ControlArray<ui::PictureBox> picTabIcon{core::kTabButtonCount, [this](int i) {
+    return std::make_unique<ui::PictureBox>(&picTabIconBase, ui::Rect{8 + 40 * i, 0, 33, 33});
+  }};
+  ui::Frame fraWinControl{&picTabs(2), {16, 352, 331, 59}, "Window Buttons"};
+  ui::PictureBox picWinIconBase{&fraWinControl, {2, 20, 327, 36}};
+  ui::ControlArray<ui::PictureBox> picWinIcon{core::kWinButtonCount, [this](int i) {
+    return std::make_unique<ui::PictureBox>(&picWinIconBase, ui::Rect{8 + 56 * i, 0, 49, 33});
+  }};
+  ui::Label lblButtonName{&picTabs(2), {352, 98, 81, 17}, "Button :"};
+  ui::TextBox txtButtonName{&picTabs(2), {438, 95, 315, 22}, "", ui::TextBox::kLocked};
+  // The state rows stand in the order Normal, Hover, Pressed, Disable.
+  ui::Label lblNormal{&picTabs(2), {352, 135, 81, 17}, "Normal :"};
+  ui::TextBox txtNormal{&picTabs(2), {438, 132, 201, 22}};
+  ui::CommandButton cmdNormal{&picTabs(2), {643, 131, 73, 24}, "Browse..."};
+  ui::PictureBox picNormal{&picTabs(2), {718, 127, 42, 33}};
+  ui::Label lblHover{&picTabs(2), {352, 172, 81, 17}, "Hover :"};
+  ui::TextBox txtHover{&picTabs(2), {438, 169, 201, 22}};
+  ui::CommandButton cmdHover{&picTabs(2), {643, 168, 73, 24}, "Browse..."};
+  ui::PictureBox picHover{&picTabs(2), {718, 164, 42, 33}};
+  ui::Label lblPressed{&picTabs(2), {352, 209, 81, 17}, "Pressed :"};
+  ui::TextBox txtPressed{&picTabs(2), {438, 206, 201, 22}};
+  ui::CommandButton cmdPressed{&picTabs(2), {643, 205, 73, 24}, "Browse..."};
+  ui::PictureBox picPressed{&picTabs(2), {718, 201, 42, 33}};
+  ui::Label lblDisable{&picTabs(2), {352, 246, 81, 17}, "Disable :"};
+  ui::TextBox txtDisable{&picTabs(2), {438, 243, 201, 22}};
+  ui::CommandButton cmdDisable{&picTabs(2), {643, 242, 73, 24}, "Browse..."};
+  ui::PictureBox picDisable{&picTabs(2), {718, 238, 42, 33}};
+  ui::Label lblOffset{&picTabs(2), {352, 283, 81, 17}, "Offset :"};
+  ui::Label lblLeftOffset{&picTabs(2), {446, 283, 42, 17}, "Left", ui::Label::kAlignRight};
+  ui::TextBox txtLeftOffset{&picTabs(2), {492, 280, 24, 22}};
+  ui::Label lblTopOffset{&picTabs(2), {526, 283, 42, 17}, "Top", ui::Label::kAlignRight};
+  ui::TextBox txtTopOffset{&picTabs(2), {572, 280, 24, 22}};
+  ui::Label lblTopPadding{&picTabs(2), {446, 320, 42, 17}, "Top", ui::Label::kAlignRight};
+  ui::TextBox txtTopPadding{&picTabs(2), {492, 317, 24, 22}};
+  ui::Label lblRightPadding{&picTabs(2), {526, 320, 42, 17}, "Right", ui::Label::kAlignRight};
+  ui::TextBox txtRightPadding{&picTabs(2), {572, 317, 24, 22}};
+  ui::Label lblBottomPadding{&picTabs(2), {600, 320, 48, 17}, "Bottom", ui::Label::kAlignRight};
+  ui::TextBox txtBottomPadding{&picTabs(2), {652, 317, 24, 22}};
+  ui::Label lblLeftPadding{&picTabs(2), {680, 320, 45, 17}, "Left", ui::Label::kAlignRight};
+  ui::TextBox txtLeftPadding{&picTabs(2), {729, 317, 24, 22}};
+  ui::CheckBox chkDrawBG{&picTabs(2), {436, 354, 313, 17}, "Draw button background behind button image"};
+  ui::CommandButton cmdReplaceButton{&picTabs(2), {435, 386, 319, 25}, "Replace missing icons with default icons"};
+
+  // ---- Icons page (panel 3): the icons of [Icons16], edited in the icon
+  // catalogue's tables. The selected icon's tile has the highlight colour.
+  ui::Frame fraSmallIcon{&picTabs(3), {16, 88, 331, 149}, "ToolBar Buttons"};
+  ui::PictureBox picSmallIconBase{&fraSmallIcon, {2, 18, 327, 128}};
+  ui::ControlArray<ui::PictureBox> picSmallIcon{core::kSmallIconCount, [this](int i) {
+    return std::make_unique<ui::PictureBox>(&picSmallIconBase, ui::Rect{8 + 32 * (i % 10), 32 * (i / 10), 25, 25});
+  }};
+  ui::Frame fraMiscIcon{&picTabs(3), {16, 248, 331, 245}, "Other Icons"};
+  ui::PictureBox picMiscIconBase{&fraMiscIcon, {2, 18, 327, 224}};
+  ui::ControlArray<ui::PictureBox> picMiscIcon{core::kMiscIconCount, [this](int i) {
+    return std::make_unique<ui::PictureBox>(&picMiscIconBase, ui::Rect{8 + 32 * (i % 10), 32 * (i / 10), 25, 25});
+  }};
+  ui::Label lblSmallIcon{&picTabs(3), {352, 98, 81, 17}, "Icon :"};
+  ui::TextBox txtSmallButton{&picTabs(3), {438, 95, 315, 22}, "", ui::TextBox::kLocked};
+  ui::TextBox txtSmallPath{&picTabs(3), {438, 132, 239, 22}};
+  ui::CommandButton cmdSmallBrowse{&picTabs(3), {681, 131, 73, 24}, "Browse..."};
+  ui::CommandButton cmdReplaceIcons{&picTabs(3), {435, 210, 319, 25}, "Replace missing icons with default icons"};
+
   // ---- Public members
 
   // Shows page index and selects its tab. Callers check that a project is
@@ -180,6 +261,21 @@ class frmTarnell : public ui::Form, public core::ISubclass, public core::Project
   void LoadTabBar() override;
   void mnuSave_Click() override;
   void UnloadMainWindow() override;
+
+  // ---- The icon catalogue's pages (core::IconHost). The selection
+  // handlers are the tiles' mouse-down events; only the index counts, so
+  // the skin navigator and the icon load select through them as a click
+  // does.
+  ui::PictureBox* IconTile(int group, int index) override;
+  void picBigIcon_MouseDown(int index, int button, int shift, float x, float y) override;
+  void picTabIcon_MouseDown(int index, int button, int shift, float x, float y);
+  void picWinIcon_MouseDown(int index, int button, int shift, float x, float y);
+  void picSmallIcon_MouseDown(int index, int button, int shift, float x, float y) override;
+  void picMiscIcon_MouseDown(int index, int button, int shift, float x, float y);
+  // Refills the path boxes of the selected button and icon from the tables.
+  void UpdateTextBox() override;
+  // Returns a highlighted small or misc icon tile to its plain look.
+  void clearSmallIconHighlight();
 
   // ---- Subclassing client of the tab strip: its mouse presses never reach
   // the strip's own window procedure.
@@ -266,6 +362,61 @@ class frmTarnell : public ui::Form, public core::ISubclass, public core::Project
   // An image key of a page, stored through the image key rules; an image
   // that could not be copied into the project counts as a failed save.
   void SavePageImage(ui::TextBox& box, const std::string& section, const std::string& key);
+
+  // The labels of a shared array, each on its page.
+  ui::ControlArray<ui::Label> SharedLabels(const char* array, const char* caption);
+
+  // The Buttons page.
+  void BindButtonsPage();
+  ui::ControlArray<ui::PictureBox>* IconTiles(int group);
+  void SelectButton(int group, int index);
+  void clearButtonHighlight();
+  void FindSelectedButton();
+  void UpdateButtonOffset();
+  void UpdateButtonPadding();
+  void ButtonState_Change(core::ButtonState state, ui::TextBox& box);
+  void ButtonBrowse_Click(ui::TextBox& box, ui::PictureBox& preview);
+  void ButtonPreview_DblClick(core::ButtonState state);
+  void txtNormal_Change();
+  void txtHover_Change();
+  void txtDisable_Change();
+  void txtPressed_Change();
+  void cmdNormal_Click();
+  void cmdHover_Click();
+  void cmdDisable_Click();
+  void cmdPressed_Click();
+  void picNormal_DblClick();
+  void picHover_DblClick();
+  void picDisable_DblClick();
+  void picPressed_DblClick();
+  void OffsetBox_Change(ui::TextBox& box);
+  void PaddingBox_Change(ui::TextBox& box);
+  void txtLeftOffset_Change();
+  void txtTopOffset_Change();
+  void txtTopPadding_Change();
+  void txtRightPadding_Change();
+  void txtBottomPadding_Change();
+  void txtLeftPadding_Change();
+  void chkDrawBG_Click();
+  void cmdReplaceButton_Click();
+
+  // The Icons page.
+  void BindIconsPage();
+  void SelectIcon(int group, int index);
+  void FindSelectedIcon();
+  // Sets an icon's path and marks it changed, together with the other
+  // entry of a misc pair (both are one key).
+  void SetIconPath(int group, int index, const std::string& path);
+  void picSmallIcon_DblClick(int index);
+  void picMiscIcon_DblClick(int index);
+  void txtSmallPath_Change();
+  void cmdSmallBrowse_Click();
+  void cmdReplaceIcons_Click();
+  // Unpacks the browser's default skin into Temp\Default.
+  void UnpackDefaultSkin();
+  // A tile whose image the replace commands filled in: the selection keeps
+  // its highlight, others take the plain look.
+  void ShowReplacedTile(int group, int index, const std::string& path);
 
   // The tab strip.
   void CreateTabStrip();

@@ -17,6 +17,8 @@ struct NoteDesign {
 constexpr NoteDesign kNotes[] = {
     {0, "This section defines general information of the skin, and the preview (220x220) used in Velmora Tivanel."},
     {1, "This section defines Velmora's window frame and the web page loading animation."},
+    {2, "This section defines the main buttons which have optional advanced properties."},
+    {3, "This section defines all the 16x16 icons used in buttons, menu, and toolbars."},
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 // unsaved edits, and the options around them.
 #include "core/files.h"
 #include "core/globals.h"
+#include "core/icon_catalogue.h"
 #include "core/ini.h"
 #include "core/messages.h"
 #include "core/paths.h"
@@ -88,7 +89,7 @@ bool frmTarnell::SaveProject() {
   ui::SetMousePointer(ui::MousePointer::Hourglass);
   SaveGeneral();
   SaveFrame();
-  // The icon tables are saved here; they come with the icon catalogue.
+  for (std::string& image : SaveIcons()) m_UncopiedImages.push_back(std::move(image));
   if (gColorsPage) gColorsPage->SaveColor();
   if (gBackgroundsPage) gBackgroundsPage->SaveBackground();
   if (gTabBarPage) gTabBarPage->SaveTabBar();

@@ -1,0 +1,328 @@
+// The Buttons page (panel 2): the toolbar, tab-bar and window buttons of
+// [Icons]. Selecting a tile fills the editors from the icon catalogue's
+// tables; every edit goes straight back into the tables (the Save command
+// writes them through SaveIcons). The selected button is the tile with the
+// highlight colour: each edit first finds it, since the Icons page sets the
+// shared gIconGroup and gIconIndex as well.
+#include <cmath>
+#include <cstdlib>
+
+#include "core/files.h"
+#include "core/gdiplus_images.h"
+#include "core/globals.h"
+#include "core/icon_catalogue.h"
+#include "core/ini.h"
+#include "core/paths.h"
+#include "core/program.h"
+#include "mainwindow/frmTarnell.h"
+#include "mainwindow/icon_pages.h"
+
+namespace mainwindow {
+
+using namespace core;
+using namespace icon_pages;
+
+namespace {
+
+// Blanks at both ends removed.
+std::string Trim(const std::string& text) {
+  size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// A draw-background text as a check-box state: its number, rounded, when
+// it is one (0, 1 or 2); nothing otherwise.
+std::optional<int> CheckState(const std::string& text) {
+  std::string t = Trim(text);
+  if (t.empty()) return std::nullopt;
+  char* end = nullptr;
+  double value = std::strtod(t.c_str(), &end);
+  if (end != t.c_str() + t.size() || !std::isfinite(value)) return std::nullopt;
+  double rounded = std::nearbyint(value);
+  if (rounded < ui::CheckBox::kUnchecked || rounded > ui::CheckBox::kGrayed) return std::nullopt;
+  return static_cast<int>(rounded);
+}
+
+}  // namespace
+
+namespace icon_pages {
+
+void DrawCentred(ui::PictureBox& box, const std::string& path) {
+  box.Cls();
+  LoadImageToPicture(path, box, -1, false);
+}
+
+void ShowSelectedTile(ui::PictureBox& tile, const std::string& path) {
+  tile.SetBackColor(ui::kSysHighlight);
+  DrawCentred(tile, path);
+}
+
+std::string ChooseImage(HWND owner) {
+  std::string path = OpenFileDialog(gLastImageDir, kImageFilter, owner);
+  if (path.empty()) return {};
+  gLastImageDir = FolderOf(path);
+  WriteIni(ConfigIni(), "General", "LastImageDir", gLastImageDir);
+  std::string prefix = gProjectFolder + "\\";
+  if (!gProjectFolder.empty() && path.size() > prefix.size() && EqualsNoCase(path.substr(0, prefix.size()), prefix))
+    path.erase(0, prefix.size());
+  return path;
+}
+
+}  // namespace icon_pages
+
+void frmTarnell::BindButtonsPage() {
+  picBigIcon.ForEach([this](ui::PictureBox& tile) {
+    tile.MouseDown = [this, i = tile.Index()](int button, int shift, int x, int y) {
+      picBigIcon_MouseDown(i, button, shift, static_cast<float>(x), static_cast<float>(y));
+    };
+  });
+  picTabIcon.ForEach([this](ui::PictureBox& tile) {
+    tile.MouseDown = [this, i = tile.Index()](int button, int shift, int x, int y) {
+      picTabIcon_MouseDown(i, button, shift, static_cast<float>(x), static_cast<float>(y));
+    };
+  });
+  picWinIcon.ForEach([this](ui::PictureBox& tile) {
+    tile.MouseDown = [this, i = tile.Index()](int button, int shift, int x, int y) {
+      picWinIcon_MouseDown(i, button, shift, static_cast<float>(x), static_cast<float>(y));
+    };
+  });
+  // Nothing reads the key name back.
+  txtButtonName.SetBackColor(ui::kSysButtonFace);
+  txtNormal.Change = [this] { txtNormal_Change(); };
+  txtHover.Change = [this] { txtHover_Change(); };
+  txtDisable.Change = [this] { txtDisable_Change(); };
+  txtPressed.Change = [this] { txtPressed_Change(); };
+  cmdNormal.Click = [this] { cmdNormal_Click(); };
+  cmdHover.Click = [this] { cmdHover_Click(); };
+  cmdDisable.Click = [this] { cmdDisable_Click(); };
+  cmdPressed.Click = [this] { cmdPressed_Click(); };
+  picNormal.DblClick = [this] { picNormal_DblClick(); };
+  picHover.DblClick = [this] { picHover_DblClick(); };
+  picDisable.DblClick = [this] { picDisable_DblClick(); };
+  picPressed.DblClick = [this] { picPressed_DblClick(); };
+  txtLeftOffset.Change = [this] { txtLeftOffset_Change(); };
+  txtTopOffset.Change = [this] { txtTopOffset_Change(); };
+  txtTopPadding.Change = [this] { txtTopPadding_Change(); };
+  txtRightPadding.Change = [this] { txtRightPadding_Change(); };
+  txtBottomPadding.Change = [this] { txtBottomPadding_Change(); };
+  txtLeftPadding.Change = [this] { txtLeftPadding_Change(); };
+  chkDrawBG.Click = [this] { chkDrawBG_Click(); };
+  cmdReplaceButton.Click = [this] { cmdReplaceButton_Click(); };
+}
+
+ui::ControlArray<ui::PictureBox>* frmTarnell::IconTiles(int group) {
+  switch (group) {
+    case kToolbarGroup: return &picBigIcon;
+    case kTabButtonGroup: return &picTabIcon;
+    case kWinButtonGroup: return &picWinIcon;
+    case kSmallIconGroup: return &picSmallIcon;
+    case kMiscIconGroup: return &picMiscIcon;
+    default: return nullptr;
+  }
+}
+
+ui::PictureBox* frmTarnell::IconTile(int group, int index) {
+  ui::ControlArray<ui::PictureBox>* tiles = IconTiles(group);
+  if (!tiles || !tiles->Exists(index)) return nullptr;
+  return &(*tiles)(index);
+}
+
+// ---------------------------------------------------------------- selection
+
+void frmTarnell::picBigIcon_MouseDown(int index, int, int, float, float) { SelectButton(kToolbarGroup, index); }
+
+void frmTarnell::picTabIcon_MouseDown(int index, int, int, float, float) { SelectButton(kTabButtonGroup, index); }
+
+void frmTarnell::picWinIcon_MouseDown(int index, int, int, float, float) { SelectButton(kWinButtonGroup, index); }
+
+void frmTarnell::SelectButton(int group, int index) {
+  const ButtonTables t = ButtonGroupTables(group);
+  ui::PictureBox* tile = IconTile(group, index);
+  if (!t.Has(index) || !tile) return;
+
+  gFillingControls = true;
+  clearButtonHighlight();
+  gIconGroup = group;
+  gIconIndex = index;
+  ShowSelectedTile(*tile, t.normal[index]);
+  txtButtonName.SetText(t.names[index]);
+
+  struct StateEditor {
+    ButtonState state;
+    ui::TextBox& box;
+    ui::PictureBox& preview;
+  };
+  for (const StateEditor& e : {StateEditor{ButtonState::Normal, txtNormal, picNormal},
+                               StateEditor{ButtonState::Hover, txtHover, picHover},
+                               StateEditor{ButtonState::Disable, txtDisable, picDisable},
+                               StateEditor{ButtonState::Pressed, txtPressed, picPressed}}) {
+    const std::string& path = t.State(e.state)[index];
+    e.box.SetText(path);
+    DrawCentred(e.preview, path);
+  }
+
+  // A field the text lacks leaves its box as it was.
+  const std::string& offset = t.offset[index];
+  if (offset.empty()) {
+    txtLeftOffset.SetText("0");
+    txtTopOffset.SetText("0");
+  } else {
+    std::vector<std::string> fields = Split(offset, " ");
+    ui::TextBox* boxes[] = {&txtLeftOffset, &txtTopOffset};
+    for (size_t f = 0; f < std::size(boxes) && f < fields.size(); ++f) boxes[f]->SetText(fields[f]);
+  }
+  const std::string& padding = t.padding[index];
+  ui::TextBox* paddingBoxes[] = {&txtTopPadding, &txtRightPadding, &txtBottomPadding, &txtLeftPadding};
+  if (padding.empty()) {
+    for (ui::TextBox* box : paddingBoxes) box->SetText("0");
+  } else {
+    std::vector<std::string> fields = Split(padding, " ");
+    for (size_t f = 0; f < std::size(paddingBoxes) && f < fields.size(); ++f) paddingBoxes[f]->SetText(fields[f]);
+  }
+
+  // The stored flag stays as it is; buttons without one show the box clear
+  // and disabled.
+  if (index < t.keysWithDrawBG) {
+    if (std::optional<int> state = CheckState(t.drawBG[index])) chkDrawBG.SetValue(*state);
+    chkDrawBG.SetEnabled(true);
+  } else {
+    chkDrawBG.SetValue(ui::CheckBox::kUnchecked);
+    chkDrawBG.SetEnabled(false);
+  }
+  gFillingControls = false;
+}
+
+void frmTarnell::clearButtonHighlight() {
+  for (int group : {kToolbarGroup, kTabButtonGroup, kWinButtonGroup}) {
+    const ButtonTables t = ButtonGroupTables(group);
+    for (int i = 0; i < t.Count(); ++i) {
+      ui::PictureBox* tile = IconTile(group, i);
+      if (tile && IsSelected(*tile)) ShowPlainTile(*tile, t.normal[i]);
+    }
+  }
+}
+
+void frmTarnell::FindSelectedButton() {
+  for (int group : {kToolbarGroup, kTabButtonGroup, kWinButtonGroup}) {
+    for (int i = 0; i < IconGroupCount(group); ++i) {
+      ui::PictureBox* tile = IconTile(group, i);
+      if (tile && IsSelected(*tile)) {
+        gIconGroup = group;
+        gIconIndex = i;
+        return;
+      }
+    }
+  }
+}
+
+void frmTarnell::UpdateTextBox() {
+  FindSelectedButton();
+  const ButtonTables t = ButtonGroupTables(gIconGroup);
+  if (t.Has(gIconIndex)) {
+    // Raised as typing would be: each box stores what it shows.
+    txtNormal.SetText(t.normal[gIconIndex]);
+    txtHover.SetText(t.hover[gIconIndex]);
+    txtDisable.SetText(t.disable[gIconIndex]);
+    txtPressed.SetText(t.pressed[gIconIndex]);
+  }
+  FindSelectedIcon();
+  const IconTables icons = IconGroupTables(gIconGroup);
+  if (icons.Has(gIconIndex)) txtSmallPath.SetText(icons.paths[gIconIndex]);
+}
+
+// ---------------------------------------------------------------- image paths
+
+void frmTarnell::ButtonState_Change(ButtonState state, ui::TextBox& box) {
+  if (gFillingControls) return;
+  gModified = true;
+  FindSelectedButton();
+  const ButtonTables t = ButtonGroupTables(gIconGroup);
+  if (!t.Has(gIconIndex)) return;
+  std::string text = box.Text();
+  t.State(state)[gIconIndex] = text;
+  t.changed[gIconIndex] = true;
+  // The Normal image is what the tile shows.
+  if (state == ButtonState::Normal)
+    if (ui::PictureBox* tile = IconTile(gIconGroup, gIconIndex)) ShowSelectedTile(*tile, GetFullPath(text));
+}
+
+void frmTarnell::txtNormal_Change() { ButtonState_Change(ButtonState::Normal, txtNormal); }
+void frmTarnell::txtHover_Change() { ButtonState_Change(ButtonState::Hover, txtHover); }
+void frmTarnell::txtDisable_Change() { ButtonState_Change(ButtonState::Disable, txtDisable); }
+void frmTarnell::txtPressed_Change() { ButtonState_Change(ButtonState::Pressed, txtPressed); }
+
+void frmTarnell::ButtonBrowse_Click(ui::TextBox& box, ui::PictureBox& preview) {
+  std::string path = ChooseImage(HwndIfLoaded());
+  if (path.empty()) return;
+  // The box's change stores the path; the same path again stores nothing.
+  box.SetText(path);
+  DrawCentred(preview, GetFullPath(path));
+}
+
+void frmTarnell::cmdNormal_Click() { ButtonBrowse_Click(txtNormal, picNormal); }
+void frmTarnell::cmdHover_Click() { ButtonBrowse_Click(txtHover, picHover); }
+void frmTarnell::cmdDisable_Click() { ButtonBrowse_Click(txtDisable, picDisable); }
+void frmTarnell::cmdPressed_Click() { ButtonBrowse_Click(txtPressed, picPressed); }
+
+void frmTarnell::ButtonPreview_DblClick(ButtonState state) {
+  FindSelectedButton();
+  const ButtonTables t = ButtonGroupTables(gIconGroup);
+  if (t.Has(gIconIndex)) EditImage(t.State(state)[gIconIndex]);
+}
+
+void frmTarnell::picNormal_DblClick() { ButtonPreview_DblClick(ButtonState::Normal); }
+void frmTarnell::picHover_DblClick() { ButtonPreview_DblClick(ButtonState::Hover); }
+void frmTarnell::picDisable_DblClick() { ButtonPreview_DblClick(ButtonState::Disable); }
+void frmTarnell::picPressed_DblClick() { ButtonPreview_DblClick(ButtonState::Pressed); }
+
+// ---------------------------------------------------------------- offset, padding, flag
+
+void frmTarnell::OffsetBox_Change(ui::TextBox& box) {
+  if (gFillingControls) return;
+  gModified = true;
+  // An emptied box shows 0 at once; that change stores it too.
+  if (box.Text().empty()) box.SetText("0");
+  UpdateButtonOffset();
+}
+
+void frmTarnell::PaddingBox_Change(ui::TextBox& box) {
+  if (gFillingControls) return;
+  gModified = true;
+  if (box.Text().empty()) box.SetText("0");
+  UpdateButtonPadding();
+}
+
+void frmTarnell::txtLeftOffset_Change() { OffsetBox_Change(txtLeftOffset); }
+void frmTarnell::txtTopOffset_Change() { OffsetBox_Change(txtTopOffset); }
+void frmTarnell::txtTopPadding_Change() { PaddingBox_Change(txtTopPadding); }
+void frmTarnell::txtRightPadding_Change() { PaddingBox_Change(txtRightPadding); }
+void frmTarnell::txtBottomPadding_Change() { PaddingBox_Change(txtBottomPadding); }
+void frmTarnell::txtLeftPadding_Change() { PaddingBox_Change(txtLeftPadding); }
+
+void frmTarnell::UpdateButtonOffset() {
+  std::string v = Trim(txtLeftOffset.Text()) + " " + Trim(txtTopOffset.Text());
+  if (v == "0 0") v.clear();
+  FindSelectedButton();
+  const ButtonTables t = ButtonGroupTables(gIconGroup);
+  if (t.Has(gIconIndex)) t.offset[gIconIndex] = v;
+}
+
+void frmTarnell::UpdateButtonPadding() {
+  std::string v = Trim(txtTopPadding.Text()) + " " + Trim(txtRightPadding.Text()) + " " +
+                  Trim(txtBottomPadding.Text()) + " " + Trim(txtLeftPadding.Text());
+  if (v == "0 0 0 0") v.clear();
+  FindSelectedButton();
+  const ButtonTables t = ButtonGroupTables(gIconGroup);
+  if (t.Has(gIconIndex)) t.padding[gIconIndex] = v;
+}
+
+void frmTarnell::chkDrawBG_Click() {
+  if (gFillingControls) return;
+  gModified = true;
+  FindSelectedButton();
+  const ButtonTables t = ButtonGroupTables(gIconGroup);
+  if (gIconIndex >= 0 && gIconIndex < t.keysWithDrawBG) t.drawBG[gIconIndex] = std::to_string(chkDrawBG.Value());
+}
+
+}  // namespace mainwindow
