@@ -6,14 +6,12 @@
 // shared gIconGroup and gIconIndex as well.
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 #include "core/files.h"
-#include "core/gdiplus_images.h"
 #include "core/globals.h"
 #include "core/icon_catalogue.h"
-#include "core/ini.h"
 #include "core/paths.h"
-#include "core/program.h"
 #include "mainwindow/frmTarnell.h"
 #include "mainwindow/icon_pages.h"
 
@@ -45,31 +43,6 @@ std::optional<int> CheckState(const std::string& text) {
 }
 
 }  // namespace
-
-namespace icon_pages {
-
-void DrawCentred(ui::PictureBox& box, const std::string& path) {
-  box.Cls();
-  LoadImageToPicture(path, box, -1, false);
-}
-
-void ShowSelectedTile(ui::PictureBox& tile, const std::string& path) {
-  tile.SetBackColor(ui::kSysHighlight);
-  DrawCentred(tile, path);
-}
-
-std::string ChooseImage(HWND owner) {
-  std::string path = OpenFileDialog(gLastImageDir, kImageFilter, owner);
-  if (path.empty()) return {};
-  gLastImageDir = FolderOf(path);
-  WriteIni(ConfigIni(), "General", "LastImageDir", gLastImageDir);
-  std::string prefix = gProjectFolder + "\\";
-  if (!gProjectFolder.empty() && path.size() > prefix.size() && EqualsNoCase(path.substr(0, prefix.size()), prefix))
-    path.erase(0, prefix.size());
-  return path;
-}
-
-}  // namespace icon_pages
 
 void frmTarnell::BindButtonsPage() {
   picBigIcon.ForEach([this](ui::PictureBox& tile) {

@@ -16,6 +16,7 @@
 //   shared_labels.cpp     the labels that several pages share
 //   buttons_page.cpp      the Buttons page
 //   icons_page.cpp        the Icons page and the replacing of missing images
+//   icon_pages.cpp        what the Buttons and Icons pages share
 #pragma once
 
 #include <memory>

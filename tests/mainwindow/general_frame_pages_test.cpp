@@ -84,6 +84,11 @@ TEST_F(PagesTest, ASaveWritesTheEditsAndKeepsEverythingElseInPeltoIni) {
   expected["general"]["license"] = "First line second line";
   expected["global"]["customframe.width"] = "wide";
   expected["global"]["customframe.cornerradius"] = "";
+  // A draw-background flag of 1 is the browser's default: the icon
+  // catalogue leaves such keys out.
+  std::erase_if(expected["icons"], [](const auto& key) {
+    return key.first.ends_with(".drawbackground") && key.second == "1";
+  });
   EXPECT_EQ(Saved(), expected);
   EXPECT_NE(ReadFile(ini).find("; Velmora 2 default skin"), std::string::npos);
 

@@ -14,6 +14,7 @@
 #include "core/ini.h"
 #include "mainwindow/frmTarnell.h"
 #include "support/files.h"
+#include "support/icon_tables.h"
 #include "support/program.h"
 #include "tools/frmCutter.h"
 #include "tools/frmNavigator.h"
@@ -23,6 +24,11 @@ namespace main_window_tests {
 
 class MainWindowTest : public testing_support::ProgramFolderTest {
  protected:
+  void SetUp() override {
+    ProgramFolderTest::SetUp();
+    // Start-up fills the icon catalogue's names before the window shows.
+    testing_support::ResetIconCatalogue();
+  }
   void TearDown() override {
     core::gModified = core::gLoadingProject = false;
     form.Unload();
