@@ -90,7 +90,10 @@ bool frmTarnell::SaveProject() {
   SaveFrame();
   // The icon tables are saved here; they come with the icon catalogue.
   if (gColorsPage) gColorsPage->SaveColor();
-  if (gBackgroundsPage) gBackgroundsPage->SaveBackground();
+  if (gBackgroundsPage) {
+    gBackgroundsPage->SaveBackground();
+    for (const std::string& path : gBackgroundsPage->UncopiedImages()) m_UncopiedImages.push_back(path);
+  }
   if (gTabBarPage) gTabBarPage->SaveTabBar();
   ui::SetMousePointer(ui::MousePointer::Default);
   SaveSideBar();
