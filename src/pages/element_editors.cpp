@@ -237,6 +237,13 @@ MarkedImageEditor::MarkedImageEditor(ui::Container* parent, const ImageEditorDes
 
 void MarkedImageEditor::UpdateOffsetMarker() { preview.UpdateMarker(txtStartOffset.Text(), txtEndOffset.Text()); }
 
+ImageKeyResult MarkedImageEditor::StoreImage(const std::string& section, const std::string& key,
+                                             const std::string& subFolder, const std::string& defaultFile) {
+  ImageKeyResult result = StoreImageKey(gSkinIni, section, key, txtImage.Text(), subFolder, defaultFile);
+  if (!result.copiedAs.empty()) txtImage.SetText(result.copiedAs);
+  return result;
+}
+
 void MarkedImageEditor::txtImage_Change() {
   if (!gLoadingProject) UpdateOffsetMarker();
   gModified = true;
@@ -465,9 +472,8 @@ ImageKeyResult BackgroundEditor::Save() {
       Write(keys.stretchSuffix, std::to_string(chkStretch.Value()));
       Write(".Image.StartOffset", txtStartOffset.Text());
       Write(".Image.EndOffset", txtEndOffset.Text());
-      ImageKeyResult result = StoreImageKey(gSkinIni, keys.section, keys.writePrefix + ".Image", txtImage.Text(),
-                                            keys.subFolder, keys.defaultFile);
-      if (!result.copiedAs.empty()) txtImage.SetText(result.copiedAs);
+      ImageKeyResult result = image.StoreImage(keys.section, keys.writePrefix + ".Image", keys.subFolder,
+                                               keys.defaultFile);
       Write(".Fill.ColorStart", deleted);
       Write(".Fill.ColorEnd", deleted);
       Write(".Fill.Angle", deleted);

@@ -277,6 +277,13 @@ class MarkedImageEditor {
 
   // The marker from the two offset texts (UpdateOffsetMarker).
   void UpdateOffsetMarker();
+  // Stores the path text as image key `key` of [section] in gSkinIni
+  // (core::StoreImageKey): an image from outside the project is copied to
+  // the key's current value, or to subFolder\defaultFile while it has
+  // none, and the path text then shows that project-relative value. The
+  // result tells the page whether a copy failed.
+  core::ImageKeyResult StoreImage(const std::string& section, const std::string& key,
+                                  const std::string& subFolder, const std::string& defaultFile);
 
   void txtImage_Change();
   void txtOffset_Change();
