@@ -169,7 +169,8 @@ class OffsetMarkerPreview {
 //
 // Declaring (a text-colour row of the Colors page):
 //   ColorRow Caption{&picTextColorBase, {"txtCaptionTextColor", "lblCaptionTextColorPalette",
-//                                        {152, 4, 153, 22}, {312, 4, 38, 23}, true}};
+//                                        {152, 4, 153, 22}, {312, 4, 38, 23}, true, false,
+//                                        ui::kSysButtonFace}};
 struct ColorRowDesign {
   std::string txtName;
   std::string lblName;
