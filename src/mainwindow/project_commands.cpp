@@ -91,7 +91,10 @@ bool frmTarnell::SaveProject() {
   SaveFrame();
   for (std::string& image : SaveIcons()) m_UncopiedImages.push_back(std::move(image));
   if (gColorsPage) gColorsPage->SaveColor();
-  if (gBackgroundsPage) gBackgroundsPage->SaveBackground();
+  if (gBackgroundsPage) {
+    gBackgroundsPage->SaveBackground();
+    for (const std::string& path : gBackgroundsPage->UncopiedImages()) m_UncopiedImages.push_back(path);
+  }
   if (gTabBarPage) gTabBarPage->SaveTabBar();
   ui::SetMousePointer(ui::MousePointer::Default);
   SaveSideBar();

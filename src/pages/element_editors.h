@@ -1,0 +1,475 @@
+// The element editors that several pages repeat, each written once and
+// declared by every page that shows one, with the page's own control names
+// and designed rectangles given as data:
+//
+//   OffsetMarkerPreview  an image preview box with the offset marker that
+//                        frames the stretchable middle of a three-part image
+//   ColorRow             a colour text with its swatch
+//   MarkedImageEditor    an image: preview with marker, path, Browse,
+//                        start and end offsets, stretch
+//   BackgroundEditor     a background element: style, two colour rows,
+//                        gradient preview, and a MarkedImageEditor
+//
+// A component owns its controls and binds their events itself; a page
+// declares it as a member like any control, in the order of its control
+// table, and lays its own caption labels (often members of label arrays
+// shared across a page) onto the component's containers. Every component
+// registers its controls under their names (ControlNames), so the page, the
+// Skin Navigator and the tests can reach a control by the name the page's
+// table gives it ("txtBtnBkgndNormalImage").
+//
+// Shared rules of the handlers: every editing handler sets gModified, also
+// while a project loads; change handlers skip their preview work while
+// gLoadingProject is set; nothing shows a message.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "core/image_keys.h"
+#include "ui/ui.h"
+
+namespace pages {
+
+// ---------------------------------------------------------------------------
+// Small rules the editors share with the pages around them.
+
+// The number an offset or a size text stands for: blanks around it are
+// allowed, a sign and a decimal fraction too; nullopt when the text is not a
+// number (an empty text included).
+std::optional<double> NumericValue(const std::string& text);
+
+// Sets a check box from a stored flag ("0", "1", or "2" for greyed). A text
+// that is not a whole number, or one the box cannot take, leaves the box as
+// it was.
+void SetCheckFromText(ui::CheckBox& box, const std::string& stored);
+
+// The colour-text test of the text-colour rows: a typed text is parsed only
+// when it starts with "#" and is 7 or 4 characters long, or when it starts
+// with "rgb" in any case.
+bool PassesColourTextTest(const std::string& text);
+
+// Removes earlier duplicates of key from [section] of gSkinIni before the
+// key is read, in at most `passes` passes against the load's scratch copy
+// gTempIni: each pass deletes the key from the copy, and while the copy still
+// holds a value deletes the first occurrence from gSkinIni. With up to
+// passes + 1 occurrences the last remains; with more, the one at position
+// passes + 1 is the first that remains. Nothing happens without a scratch
+// copy.
+void CleanUpDuplicateKey(const std::string& section, const std::string& key, int passes);
+
+// ---------------------------------------------------------------------------
+// ControlNames: the controls of a page by the names its table gives them.
+// Names match without regard to case (the tables spell a few of them in two
+// ways, such as ShpSideBarTabActiveOffset and shpSideBarTabActiveOffset).
+class ControlNames {
+ public:
+  void Add(const std::string& name, ui::Control& control);
+  void Add(const std::string& name, ui::Graphic& graphic);
+  ui::Control* Find(const std::string& name) const;
+  ui::Graphic* FindGraphic(const std::string& name) const;
+  // The control of that name as the type the caller expects; nullptr when
+  // there is none or it is of another type.
+  template <class T>
+  T* FindAs(const std::string& name) const {
+    return dynamic_cast<T*>(Find(name));
+  }
+
+ private:
+  std::map<std::string, ui::Control*> controls_;
+  std::map<std::string, ui::Graphic*> graphics_;
+};
+
+// ---------------------------------------------------------------------------
+// OffsetMarkerPreview
+//
+// Owns: `pic`, a picture box into which the element's image is drawn
+// centred, and `shp`, the marker: a rectangle outline in the system highlight
+// colour inside `pic`, larger than the box across the axis so that only its
+// two lines across the axis show. The marker is hidden until its first
+// update and stays visible afterwards.
+//
+// Axis: a horizontal member records the drawn image's width and moves the
+// marker's left edge and width; a vertical member records the height and
+// moves its top and height.
+//
+// The rule (UpdateMarker): h = the extent recorded with the box (0 before any
+// image was drawn), B = the box's extent along the axis, m = (B - h) \ 2, not
+// below 0. The marker is shown; its first edge goes to S + m - 1 and its
+// extent to h - S - E + 2 pixels, S and E being the offset texts' numbers,
+// so its lines fall on pixels m + S - 1 and m + h - E and enclose exactly
+// the image's middle part. The position is skipped when the start text is
+// not a number; the extent when either text is not a number or it would be
+// negative. Each skipped setting keeps its previous value.
+//
+// Events: none of its own; the owner binds pic.Click or pic.DblClick.
+//
+// Declaring (the Backgrounds page's image box, inside an image group):
+//   OffsetMarkerPreview preview{&picImageBase,
+//       {"picMenuBkgndImage", "ShpMenuBkgndOffset", {96, 1, 173, 36}, {0, -2, 33, 40}}};
+enum class MarkerAxis { Horizontal, Vertical };
+
+struct MarkerPreviewDesign {
+  std::string picName;
+  std::string shpName;
+  ui::Rect box;     // the preview box in its container
+  ui::Rect marker;  // the marker in the box, as designed
+  MarkerAxis axis = MarkerAxis::Horizontal;
+};
+
+class OffsetMarkerPreview {
+ public:
+  OffsetMarkerPreview(ui::Container* parent, const MarkerPreviewDesign& design);
+
+  ui::PictureBox pic;
+  ui::Shape shp;
+
+  MarkerAxis Axis() const { return axis_; }
+  // True on a vertical member: the drawing records the image's height.
+  bool RecordsHeight() const { return axis_ == MarkerAxis::Vertical; }
+  // The extent the last drawing recorded: 0 before any image was drawn.
+  int RecordedExtent() const;
+  // Draws an image key's file centred into the box, recording its extent
+  // along the axis; an empty path draws nothing and keeps what was there.
+  void ShowImage(const std::string& path);
+  // Empties the box: no image, recorded extent 0.
+  void Clear();
+  // Places the marker from the two offset texts by the rule above.
+  void UpdateMarker(const std::string& startText, const std::string& endText);
+
+  void AddNames(ControlNames& names);
+
+ private:
+  MarkerAxis axis_;
+  std::string picName_;
+  std::string shpName_;
+};
+
+// ---------------------------------------------------------------------------
+// ColorRow
+//
+// Owns: `txt`, the colour text (a ColorText as typed), and `lblPalette`, a
+// label with a single border whose back colour is the colour shown.
+//
+// Events:
+//  - a click on the swatch (ignored while it is disabled) opens the colour
+//    dialog (core::PickColor) at the swatch's colour; a chosen colour
+//    becomes the swatch's colour and its "#RRGGBB" text the row's text.
+//    The click itself redraws nothing and sets nothing else: the text's
+//    Change does, and it does not run when the text stays the same.
+//  - a Change of the text sets gModified; on a row with the colour-text test
+//    the swatch then takes the parsed colour when the text passes the test
+//    (otherwise it keeps its colour); then `Changed` is raised for the owner
+//    (a gradient redraw, for instance).
+// Rows without the test leave the swatch to their owner, which calls
+// ShowTextColour (gWindowColor for an empty text, else the parsed colour,
+// black for a text that cannot be read).
+//
+// Declaring (a text-colour row of the Colors page):
+//   ColorRow Caption{&picTextColorBase, {"txtCaptionTextColor", "lblCaptionTextColorPalette",
+//                                        {152, 4, 153, 22}, {312, 4, 38, 23}, true, false,
+//                                        ui::kSysButtonFace}};
+struct ColorRowDesign {
+  std::string txtName;
+  std::string lblName;
+  ui::Rect txt;
+  ui::Rect swatch;
+  // The text's Change re-colours the swatch through the colour-text test.
+  bool colourTextTest = false;
+  // A colour picked in the dialog also becomes the text box's text colour.
+  bool pickTintsText = false;
+  // The swatch's colour until something colours it.
+  ui::Color swatchColor = ui::kSysWindow;
+};
+
+class ColorRow {
+ public:
+  ColorRow(ui::Container* parent, const ColorRowDesign& design);
+
+  ui::TextBox txt;
+  ui::Label lblPalette;
+
+  // Raised at the end of every Change of the text.
+  ui::Handler Changed;
+
+  std::string Text() const { return txt.Text(); }
+  // The swatch's colour as an RGB value.
+  int32_t Colour() const;
+  void SetColour(int32_t colour);
+  // The swatch from the text: gWindowColor for an empty text (a text of
+  // blanks is not empty), else ParseColor of it.
+  void ShowTextColour();
+
+  void lblPalette_Click();
+  void txt_Change();
+
+  void AddNames(ControlNames& names);
+
+ private:
+  bool colourTextTest_;
+  bool pickTintsText_;
+  std::string txtName_;
+  std::string lblName_;
+};
+
+// ---------------------------------------------------------------------------
+// MarkedImageEditor
+//
+// Owns: `preview` (an OffsetMarkerPreview: `pic` and `shp`), `txtImage` (the
+// image key as typed or chosen), `cmdBrowse`, `txtStartOffset`,
+// `txtEndOffset` and `chkStretch`. The caption labels are the page's.
+//
+// Events:
+//  - txtImage, txtStartOffset, txtEndOffset Change (the family
+//    txt<E>Image_Change, txt<E>StartOffset_Change, txt<E>EndOffset_Change):
+//    the marker is placed again unless a project is loading, then gModified
+//    is set. Typing a path draws nothing: the marker follows the image drawn
+//    last.
+//  - cmdBrowse Click (cmd<E>Browse_Click): core::BrowseImage with the image
+//    filter and the main window as owner, recording the width (the height on
+//    a vertical preview); the path text's Change then places the marker.
+//  - pic Click or DblClick, as designed (pic<E>Image_Click / _DblClick):
+//    core::EditImage with the path text; ignored while the box is disabled.
+//  - chkStretch Click (chk<E>Stretch_Click): sets gModified.
+//
+// Declaring (a tab image of the Tab Bar page):
+//   MarkedImageEditor TabHover{&picTabHoverBase, [] {
+//     ImageEditorDesign d = StandardImageDesign("TabHover");
+//     d.preview.picName = "picTabHover";  ... rectangles ...
+//     return d; }()};
+struct ImageEditorDesign {
+  MarkerPreviewDesign preview;
+  std::string txtImageName;
+  std::string cmdBrowseName;
+  std::string txtStartOffsetName;
+  std::string txtEndOffsetName;
+  std::string chkStretchName;
+  ui::Rect txtImage;
+  ui::Rect cmdBrowse;
+  ui::Rect txtStartOffset;
+  ui::Rect txtEndOffset;
+  ui::Rect chkStretch;
+  // The image opens in the external editor on a double click of the
+  // preview; otherwise on a single click.
+  bool editOnDoubleClick = true;
+  // The preview's own container when it is not the editor's (a base box).
+  ui::Container* previewParent = nullptr;
+};
+
+// The names of element stem E: pic<E>Image, Shp<E>Offset, txt<E>Image,
+// cmd<E>Browse, txt<E>StartOffset, txt<E>EndOffset, chk<E>Stretch; the
+// rectangles are left for the page.
+ImageEditorDesign StandardImageDesign(const std::string& stem);
+
+class MarkedImageEditor {
+ public:
+  MarkedImageEditor(ui::Container* parent, const ImageEditorDesign& design);
+
+  OffsetMarkerPreview preview;
+  ui::PictureBox& pic = preview.pic;
+  ui::Shape& shp = preview.shp;
+  ui::TextBox txtImage;
+  ui::CommandButton cmdBrowse;
+  ui::TextBox txtStartOffset;
+  ui::TextBox txtEndOffset;
+  ui::CheckBox chkStretch;
+
+  // The marker from the two offset texts (UpdateOffsetMarker).
+  void UpdateOffsetMarker();
+  // Stores the path text as image key `key` of [section] in gSkinIni
+  // (core::StoreImageKey): an image from outside the project is copied to
+  // the key's current value, or to subFolder\defaultFile while it has
+  // none, and the path text then shows that project-relative value. The
+  // result tells the page whether a copy failed.
+  core::ImageKeyResult StoreImage(const std::string& section, const std::string& key,
+                                  const std::string& subFolder, const std::string& defaultFile);
+
+  void txtImage_Change();
+  void txtOffset_Change();
+  void cmdBrowse_Click();
+  void pic_Edit();
+  void chkStretch_Click();
+
+  void AddNames(ControlNames& names);
+
+ private:
+  std::string txtImageName_;
+  std::string cmdBrowseName_;
+  std::string txtStartOffsetName_;
+  std::string txtEndOffsetName_;
+  std::string chkStretchName_;
+};
+
+// ---------------------------------------------------------------------------
+// BackgroundEditor
+//
+// One background element (BackgroundStyle): an image with offsets and a
+// stretch flag, a two-colour gradient with a direction, or transparent.
+//
+// Owns, for the element stem E (names as the page's table gives them):
+//   fra<E>                      the frame (361 x 152 as designed)
+//   pic<E>ImageBase             image group at 3, 48, 353 x 97, above the
+//                               colour group; shown for the image style,
+//                               hidden for the gradient style
+//     image: pic<E>Image 96, 1, 173 x 36 with Shp<E>Offset; txt<E>Image
+//     96, 38; cmd<E>Browse 273, 37; txt<E>StartOffset 96, 68;
+//     txt<E>EndOffset 224, 68; chk<E>Stretch 273, 70
+//   pic<E>Base                  colour group at 3, 16, 353 x (121 or 129)
+//     cbo<E>Style 96, 9, 249 x 23 (0 image, 1 gradient, 2 transparent)
+//     StartColor: txt<E>StartColor 96, 40 with lbl<E>StartColorPalette 252, 40
+//     EndColor: txt<E>EndColor 96, 70 with lbl<E>EndColorPalette 252, 70
+//     pic<E>Gradient 292, 40, 52 x 52
+//     chk<E>GradientHorizontal 8, 102, 233 x 17 (value 1 = vertical)
+// The caption labels (Style, Start Color, End Color, Image, File, Start
+// Offset, End Offset) are the page's: it lays them onto picBase and
+// picImageBase at the k...Label rectangles below.
+//
+// Events (the spec's per-element handlers, implemented once):
+//  - cbo<E>Style_Click: sets gModified; item 2 (transparent) disables the
+//    eleven editing controls (SetElementControlsEnabled) and changes nothing
+//    else; any other item enables them, then item 1 hides the image group
+//    and item 0 shows it and, where designed so, turns empty offset texts
+//    into "0". The group follows the selected item, so picking the item
+//    already selected never puts it out of step.
+//  - txt<E>StartColor_Change, txt<E>EndColor_Change: UpdateGradientPreview
+//    unless a project is loading; gModified.
+//  - lbl<E>StartColorPalette_Click, lbl<E>EndColorPalette_Click: ColorRow.
+//  - chk<E>GradientHorizontal_Click: UpdateGradientPreview, also while a
+//    project loads; gModified.
+//  - the image controls' events: MarkedImageEditor.
+//
+// Load and save of one element's keys, in [keys.section] under a prefix:
+// `.Style`, `.Fill.ColorStart`, `.Fill.ColorEnd`, `.Fill.Angle`, `.Image`,
+// `.Image.stretch`, `.Image.StartOffset`, `.Image.EndOffset`. Load reads the
+// read prefix after the duplicate Style clean-up; Save writes the write
+// prefix and stores the image through the image key rules.
+//
+// Declaring (the Backgrounds page):
+//   BackgroundEditor MenuBkgnd{&picTabs(0), design};  // design: see
+//   BackgroundEditorDesign; the page's element table fills it.
+struct BackgroundKeys {
+  std::string section;      // "Backgrounds"
+  std::string readPrefix;   // "Menu"
+  std::string writePrefix;  // the same unless the element writes elsewhere
+  // The style when the key is missing or empty: "3Image" or "transparent".
+  std::string defaultStyle = "3Image";
+  // Where an image chosen from outside the project is copied while the key
+  // has no value: subFolder\defaultFile.
+  std::string subFolder = "control";
+  std::string defaultFile;
+  // Passes of the duplicate Style clean-up before the style is read.
+  int cleanupPasses = 2;
+  // The direction check box maps inversely: checked reads and writes "0",
+  // clear "90" (the Side Bar's tab background).
+  bool invertAngle = false;
+  // A gradient save leaves the `.Image` key in the file (the Tab Bar's
+  // backgrounds); otherwise it is deleted with the other image keys.
+  bool keepImageKeyForGradient = false;
+  // The stretch key as written (read without regard to case).
+  std::string stretchSuffix = ".Image.stretch";
+};
+
+struct BackgroundEditorDesign {
+  std::string stem;          // "MenuBkgnd": the names of every control
+  std::string frameCaption;  // "Menu Background"
+  ui::Rect frame;            // left, top, 361 x 152
+  // The colour group's name when it is not pic<E>Base (a member of a panel
+  // array, such as "picBkgndBase(2)"), and its height.
+  std::string colourGroupName;
+  int colourGroupHeight = 121;
+  // The marker as designed inside the 173 x 36 image box, and the axis.
+  ui::Rect marker{0, -2, 33, 40};
+  MarkerAxis axis = MarkerAxis::Horizontal;
+  // The style list has the transparent item (and the editor can be
+  // disabled by it).
+  bool transparentItem = false;
+  // The image opens in the external editor on a double click; otherwise on
+  // a single click.
+  bool editOnDoubleClick = false;
+  // Choosing the image style turns empty offset texts into "0".
+  bool zeroEmptyOffsets = true;
+  std::string gradientCheckCaption = "Use Vertical Gradient";
+  BackgroundKeys keys;
+};
+
+class BackgroundEditor {
+ public:
+  // Caption labels that pages lay onto the two groups.
+  static constexpr ui::Rect kStyleLabel{8, 13, 81, 17};
+  static constexpr ui::Rect kStartColorLabel{8, 43, 81, 17};
+  static constexpr ui::Rect kEndColorLabel{8, 73, 81, 17};
+  static constexpr ui::Rect kImageLabel{8, 11, 81, 17};
+  static constexpr ui::Rect kFileLabel{8, 41, 81, 17};
+  static constexpr ui::Rect kStartOffsetLabel{8, 71, 81, 17};
+  static constexpr ui::Rect kEndOffsetLabel{140, 71, 81, 17};
+
+  BackgroundEditor(ui::Container* parent, const BackgroundEditorDesign& design);
+
+  ui::Frame fra;
+  ui::PictureBox picImageBase;
+  MarkedImageEditor image;
+  ui::PictureBox picBase;
+  ui::ComboBox cboStyle;
+  ColorRow StartColor;
+  ColorRow EndColor;
+  ui::PictureBox picGradient;
+  ui::CheckBox chkGradientHorizontal;
+
+  // The controls by their roles, as the page's table names them.
+  ui::PictureBox& picImage = image.pic;
+  ui::Shape& ShpOffset = image.shp;
+  ui::TextBox& txtImage = image.txtImage;
+  ui::CommandButton& cmdBrowse = image.cmdBrowse;
+  ui::TextBox& txtStartOffset = image.txtStartOffset;
+  ui::TextBox& txtEndOffset = image.txtEndOffset;
+  ui::CheckBox& chkStretch = image.chkStretch;
+  ui::TextBox& txtStartColor = StartColor.txt;
+  ui::Label& lblStartColorPalette = StartColor.lblPalette;
+  ui::TextBox& txtEndColor = EndColor.txt;
+  ui::Label& lblEndColorPalette = EndColor.lblPalette;
+
+  const BackgroundEditorDesign& Design() const { return design_; }
+
+  // Fills the editor from gSkinIni while a project loads: the style items
+  // when the list is empty, the duplicate Style clean-up, then the branch
+  // of the stored style. The previews it leaves are its own: the gradient
+  // for a gradient, the image and its marker for an image. The side the
+  // style does not use is emptied, so nothing of a previously open project
+  // stays in the editor.
+  void Load();
+  // Writes the element's keys into gSkinIni by the selected style, deleting
+  // the keys the style does not use. An image from outside the project is
+  // copied into it and its project-relative path shown in txtImage; the
+  // result tells the page whether a copy failed.
+  core::ImageKeyResult Save();
+
+  // UpdateOffsetMarker: the marker from the recorded width and offsets.
+  void UpdateOffsetMarker() { image.UpdateOffsetMarker(); }
+  // UpdateGradientPreview: both swatches from their texts, then the
+  // gradient over the whole preview, vertical when the check box is 1.
+  void UpdateGradientPreview();
+  // Enables or disables the eleven editing controls: the image box, path,
+  // Browse, both offsets, stretch, both colour texts, both swatches and the
+  // direction check box.
+  void SetElementControlsEnabled(bool enabled);
+
+  void cboStyle_Click();
+  void chkGradientHorizontal_Click();
+  void ColorText_Change();
+
+  void AddNames(ControlNames& names);
+
+ private:
+  static ImageEditorDesign ImageGroupDesign(const BackgroundEditorDesign& design);
+  void LoadTransparent();
+  void LoadGradient();
+  void LoadImage();
+  std::string Read(const std::string& suffix, const std::string& def = "") const;
+  void Write(const std::string& suffix, const std::optional<std::string>& value) const;
+
+  BackgroundEditorDesign design_;
+};
+
+}  // namespace pages
