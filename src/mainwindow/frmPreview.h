@@ -26,10 +26,11 @@ class frmPreview : public ui::Form {
   ui::CommandButton cmdOK{this, {72, 262, 82, 25}, "OK"};
   ui::CommandButton cmdCancel{this, {160, 262, 82, 25}, "Cancel"};
 
-  // How long to wait between two looks for the browser's window, and how
-  // many looks to take after starting it before giving up.
-  int RetryInterval = 5000;
-  int MaxLooks = 12;
+  // How long every showing waits between two looks for the browser's
+  // window, and how many looks it takes after starting the browser before
+  // it gives up (a minute). Tests shorten them.
+  static inline int RetryInterval = 5000;
+  static inline int MaxLooks = 12;
 
   // Read-only views for the owner and tests: the browser window found last,
   // whether a picture was captured, and the timer while one is armed.
