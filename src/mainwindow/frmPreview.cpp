@@ -232,7 +232,10 @@ void frmPreview::cmdOK_Click() {
   } catch (const AppError&) {
     saved = false;
   }
-  saved = saved && MoveFileExA(scratch.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED);
+  // A read-only preview is not forced, as the old one is not either.
+  const DWORD attributes = GetFileAttributesA(target.c_str());
+  saved = saved && (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_READONLY)) &&
+          MoveFileExA(scratch.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED);
   if (!saved) {
     if (gFileSystem.FileExists(scratch)) gFileSystem.RemoveFile(scratch, true);
     ShowMessage("Cannot save the preview image \"" + target + "\".", MB_OK, self);
