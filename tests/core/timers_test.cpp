@@ -88,16 +88,6 @@ TEST_F(TimerTest, TheSameIntervalAgainLeavesARunningTimerUndisturbed) {
   EXPECT_EQ(SlotOf(main.timer.get()), 1);
 }
 
-TEST_F(TimerTest, ANewIntervalRestartsTheTimerInOneSlot) {
-  CountingTimer a;
-  a.timer->SetInterval(kNever);
-  a.timer->SetInterval(10);
-
-  EXPECT_EQ(a.timer->Interval(), 10);
-  EXPECT_EQ(FilledSlots(), 1);
-  EXPECT_TRUE(PumpUntil([&] { return *a.ticks >= 2; }));
-}
-
 TEST_F(TimerTest, ZeroOrLessOnAStoppedTimerDoesNothing) {
   CountingTimer a;
   const int16_t count = TimerCount();
