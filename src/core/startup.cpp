@@ -109,7 +109,7 @@ void LoadProgramSettings() {
 
   FindBrowserFolder();
   const std::string config = ConfigIni();
-  gImageEditor = ReadIni(config, "General", "ImageEditor", "mspaint.exe");
+  gImageEditor = ReadIni(config, "General", "ImageEditor", kDefaultImageEditor);
   gLastImportDir = ReadIni(config, "General", "LastImportDir");
   gLastOpenDir = ReadIni(config, "General", "LastOpenDir");
   gLastImageDir = ReadIni(config, "General", "LastImageDir");

@@ -6,6 +6,9 @@
 
 namespace core {
 
+// The image editor while Config.ini names none.
+inline constexpr char kDefaultImageEditor[] = "mspaint.exe";
+
 // The message shown when the program folder cannot be written.
 extern const char kRightsMessage[];
 

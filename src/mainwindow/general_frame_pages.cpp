@@ -12,6 +12,7 @@
 #include "core/ini.h"
 #include "core/messages.h"
 #include "core/paths.h"
+#include "mainwindow/frmPreview.h"
 #include "mainwindow/frmTarnell.h"
 
 namespace mainwindow {
@@ -82,8 +83,10 @@ void frmTarnell::GeneralFrameText_Change() { gModified = true; }
 void frmTarnell::cmdPreviewBrowse_Click() { BrowseImage(txtPreview, picPreview, kGeneralFilter, HwndIfLoaded(), false); }
 
 void frmTarnell::cmdCreatePreview_Click() {
-  // The Skin Preview dialog, which captures the running browser, opens
-  // from here.
+  // The capture is stored into the open project.
+  if (gProjectName.empty()) return;
+  frmPreview dialog;
+  dialog.ShowModal(nullptr);
 }
 
 void frmTarnell::cmdFrameBrowse_Click() { BrowseImage(txtFrameImage, picFrame, kFrameFilter, HwndIfLoaded(), false); }

@@ -13,6 +13,7 @@
 #include "core/paths.h"
 #include "core/program.h"
 #include "core/zip.h"
+#include "mainwindow/frmImageEditor.h"
 #include "mainwindow/frmTarnell.h"
 
 namespace mainwindow {
@@ -61,10 +62,6 @@ bool ReplaceTarget(const std::string& archive, const std::string& target) {
   if (readOnly) SetFileAttributesA(target.c_str(), attributes);
   return false;
 }
-
-// The Image Editor dialog comes with its own change; until then the
-// command shows nothing.
-void ShowImageEditorDialog() {}
 
 }  // namespace
 
@@ -129,7 +126,10 @@ void frmTarnell::MakeSkin(bool run) {
 
 void frmTarnell::mnuSetVel_Click() { AskBrowserFolder(HwndIfLoaded()); }
 
-void frmTarnell::mnuEditor_Click() { ShowImageEditorDialog(); }
+void frmTarnell::mnuEditor_Click() {
+  frmImageEditor dialog;
+  dialog.ShowModal(this);
+}
 
 void frmTarnell::mnuReference_Click() { OpenUrl(GetLangString("Skin_Reference_URL")); }
 
