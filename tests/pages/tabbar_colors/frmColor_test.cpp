@@ -59,14 +59,15 @@ TEST_F(ColorPageTest, RowsStandInTableOrderUnderTheirNamesOneUnderTheOther) {
 }
 
 TEST_F(ColorPageTest, OnlyTheNoteAndTheTextColorFrameCanBeSeen) {
-  EXPECT_TRUE(IsWindowVisible(page.fraNote(0).hWnd()) || !IsWindowVisible(page.hWnd()));
-  EXPECT_TRUE(page.fraTextColor.Visible());
+  auto shown = [](ui::Control& c) { return (GetWindowLongPtrA(c.hWnd(), GWL_STYLE) & WS_VISIBLE) != 0; };
+  EXPECT_TRUE(shown(page.fraNote(0)));
+  EXPECT_TRUE(shown(page.fraTextColor));
+  EXPECT_TRUE(shown(page.TextRow(14).colour.lblPalette));
   EXPECT_FALSE(page.MenuItemChecked.fra.Visible());
   EXPECT_FALSE(page.MenuItemHover.fra.Visible());
-  EXPECT_FALSE(GetWindowLongPtrA(page.MenuItemChecked.fra.hWnd(), GWL_STYLE) & WS_VISIBLE);
-  for (int i = 0; i < frmColor::kSubPages; ++i) {
-    EXPECT_FALSE(GetWindowLongPtrA(page.lblPage(i).hWnd(), GWL_STYLE) & WS_VISIBLE) << i;
-  }
+  EXPECT_FALSE(shown(page.MenuItemChecked.fra));
+  EXPECT_FALSE(shown(page.MenuItemHover.fra));
+  for (int i = 0; i < frmColor::kSubPages; ++i) EXPECT_FALSE(shown(page.lblPage(i))) << i;
   // Panel 1 shows as designed, but below the page's lower edge.
   EXPECT_TRUE(page.picTabs(1).Visible());
   RECT rc{};
