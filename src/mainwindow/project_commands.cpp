@@ -95,7 +95,10 @@ bool frmTarnell::SaveProject() {
     gBackgroundsPage->SaveBackground();
     for (const std::string& path : gBackgroundsPage->UncopiedImages()) m_UncopiedImages.push_back(path);
   }
-  if (gTabBarPage) gTabBarPage->SaveTabBar();
+  if (gTabBarPage) {
+    gTabBarPage->SaveTabBar();
+    for (const std::string& path : gTabBarPage->UncopiedImages()) m_UncopiedImages.push_back(path);
+  }
   ui::SetMousePointer(ui::MousePointer::Default);
   SaveSideBar();
   SaveCombo();

@@ -56,16 +56,17 @@ std::optional<double> NumericValue(const std::string& text) {
   return std::strtod(t.c_str(), nullptr);
 }
 
-void SetCheckFromText(ui::CheckBox& box, const std::string& stored) {
+bool SetCheckFromText(ui::CheckBox& box, const std::string& stored) {
   std::string t = Trimmed(stored);
   size_t i = (!t.empty() && (t[0] == '+' || t[0] == '-')) ? 1 : 0;
-  if (i == t.size()) return;
+  if (i == t.size()) return false;
   for (size_t j = i; j < t.size(); ++j)
-    if (!std::isdigit(static_cast<unsigned char>(t[j]))) return;
-  if (t.size() - i > 6) return;
+    if (!std::isdigit(static_cast<unsigned char>(t[j]))) return false;
+  if (t.size() - i > 6) return false;
   int value = std::atoi(t.c_str());
-  if (value < ui::CheckBox::kUnchecked || value > ui::CheckBox::kGrayed) return;
+  if (value < ui::CheckBox::kUnchecked || value > ui::CheckBox::kGrayed) return false;
   box.SetValue(value);
+  return true;
 }
 
 bool PassesColourTextTest(const std::string& text) {

@@ -43,8 +43,8 @@ std::optional<double> NumericValue(const std::string& text);
 
 // Sets a check box from a stored flag ("0", "1", or "2" for greyed). A text
 // that is not a whole number, or one the box cannot take, leaves the box as
-// it was.
-void SetCheckFromText(ui::CheckBox& box, const std::string& stored);
+// it was and gives false.
+bool SetCheckFromText(ui::CheckBox& box, const std::string& stored);
 
 // The colour-text test of the text-colour rows: a typed text is parsed only
 // when it starts with "#" and is 7 or 4 characters long, or when it starts
