@@ -26,6 +26,7 @@
 #include "core/icon_catalogue.h"
 #include "core/project_host.h"
 #include "core/subclass.h"
+#include "pages/element_editors.h"
 #include "ui/ui.h"
 
 namespace mainwindow {
@@ -248,6 +249,14 @@ class frmTarnell : public ui::Form, public core::ISubclass, public core::Project
   void SetFocus();
   // The native tab strip; null while the window is closed.
   HWND TabStrip() const { return m_hTabStrip; }
+  // The controls of the window's own pages by the names their tables give
+  // them ("txtSideBarTabNormalImage"), for the Skin Navigator and tests.
+  ui::Control* FindControl(const std::string& name) const { return names_.Find(name); }
+  template <class T>
+  T* FindAs(const std::string& name) const {
+    return names_.FindAs<T>(name);
+  }
+  ui::Graphic* FindGraphic(const std::string& name) const { return names_.FindGraphic(name); }
 
   // ---- Project loading (core::ProjectHost)
   void EnableProjectCommands() override;
@@ -443,6 +452,8 @@ class frmTarnell : public ui::Form, public core::ISubclass, public core::Project
   void KeepMenuDesign();
   void RestoreMenuDesign();
 
+  // Filled by each page's binding with the names of its controls.
+  pages::ControlNames names_;
   HWND m_hTabStrip = nullptr;
   ui::UniqueFont m_TabStripFont;  // lives as long as the strip
   bool m_Activated = false;
