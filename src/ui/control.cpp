@@ -4,19 +4,38 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "ui/app.h"
 #include "ui/form.h"
 
 namespace ui {
 
-LRESULT CALLBACK ControlSubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+LRESULT CALLBACK ControlSubclassProc(HWND, UINT, WPARAM, LPARAM);
 LRESULT CALLBACK ControlWindowProc(HWND, UINT, WPARAM, LPARAM);
 
 namespace {
 
-constexpr char kControlProp[] = "TarnellControl";
-constexpr UINT_PTR kSubclassId = 0x7A11;
+// The control behind each window, and for a system control (an edit, a
+// button ...) the window procedure it had before the control took its
+// messages. Looked up on every message, so kept in the process: a window
+// property would cost a call into the window server each time. An entry
+// lives until the window's last message; its control is cleared as soon as
+// the control lets go of the window.
+struct WindowEntry {
+  Control* control = nullptr;
+  WNDPROC previous = nullptr;
+};
+
+std::unordered_map<HWND, WindowEntry>& Windows() {
+  static std::unordered_map<HWND, WindowEntry> windows;
+  return windows;
+}
+
+void ForgetControl(HWND hwnd) {
+  auto it = Windows().find(hwnd);
+  if (it != Windows().end()) it->second.control = nullptr;
+}
 
 int MouseButtonsFromWParam(WPARAM w) {
   int b = 0;
@@ -63,8 +82,7 @@ Control::Control(Container* parent, Rect rect)
 Control::~Control() {
   if (hwnd_) {
     HWND h = hwnd_;
-    RemovePropA(h, kControlProp);
-    if (!IsOwnClass()) RemoveWindowSubclass(h, ControlSubclassProc, kSubclassId);
+    ForgetControl(h);
     hwnd_ = nullptr;
     DestroyWindow(h);
   }
@@ -75,7 +93,8 @@ Form* Control::ParentForm() const { return parent_ ? parent_->OwnerForm() : null
 
 Control* Control::FromHwnd(HWND hwnd) {
   if (!hwnd) return nullptr;
-  return static_cast<Control*>(GetPropA(hwnd, kControlProp));
+  auto it = Windows().find(hwnd);
+  return it == Windows().end() ? nullptr : it->second.control;
 }
 
 void Control::CreateWindowNow() {
@@ -99,8 +118,10 @@ void Control::CreateWindowNow() {
   if (!h) return;
   if (!IsOwnClass()) {
     hwnd_ = h;
-    SetPropA(h, kControlProp, this);
-    SetWindowSubclass(h, ControlSubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    WindowEntry& entry = Windows()[h];
+    entry.control = this;
+    entry.previous = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlSubclassProc)));
   }
   SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
   AfterCreate();
@@ -164,17 +185,15 @@ HBRUSH Control::OnCtlColor(HDC dc) {
 
 LRESULT Control::CallDefault(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (!hwnd_) return 0;
-  if (IsOwnClass()) return DefWindowProcA(hwnd_, msg, wParam, lParam);
-  return DefSubclassProc(hwnd_, msg, wParam, lParam);
+  auto it = Windows().find(hwnd_);
+  if (it == Windows().end() || !it->second.previous) return DefWindowProcA(hwnd_, msg, wParam, lParam);
+  return CallWindowProcA(it->second.previous, hwnd_, msg, wParam, lParam);
 }
 
 bool Control::HandleMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
 void Control::WindowGone() {
-  if (hwnd_) {
-    RemovePropA(hwnd_, kControlProp);
-    if (!IsOwnClass()) RemoveWindowSubclass(hwnd_, ControlSubclassProc, kSubclassId);
-  }
+  if (hwnd_) ForgetControl(hwnd_);
   hwnd_ = nullptr;
   pressed_ = false;
   rect_ = designRect_;
@@ -208,7 +227,9 @@ bool Control::HandleCommon(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resu
   auto gone = [&] { return !IsWindow(self) || hwnd_ != self; };
   int x = GET_X_LPARAM(lParam);
   int y = GET_Y_LPARAM(lParam);
-  int shift = CurrentShiftState();
+  // The key state costs a call into the window server: it is read only
+  // for the messages that report it.
+  auto shift = [] { return CurrentShiftState(); };
   switch (msg) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
@@ -218,7 +239,7 @@ bool Control::HandleCommon(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resu
         pressed_ = true;
         SetCapture(self);
       }
-      if (MouseDown) MouseDown(button, shift, x, y);
+      if (MouseDown) MouseDown(button, shift(), x, y);
       if (gone()) return result = 0, true;
       return ClicksFromMouse();
     }
@@ -228,7 +249,7 @@ bool Control::HandleCommon(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resu
         RaiseDblClick();
         return result = 0, true;
       }
-      if (MouseDown) MouseDown(kLeftButton, shift, x, y);
+      if (MouseDown) MouseDown(kLeftButton, shift(), x, y);
       return gone() ? (result = 0, true) : false;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
@@ -243,20 +264,20 @@ bool Control::HandleCommon(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resu
         pressed_ = false;
         if (GetCapture() == self) ReleaseCapture();
       }
-      if (MouseUp) MouseUp(button, shift, x, y);
+      if (MouseUp) MouseUp(button, shift(), x, y);
       if (gone()) return result = 0, true;
       if (click) RaiseMouseClick();
       if (gone()) return result = 0, true;
       return ClicksFromMouse();
     }
     case WM_MOUSEMOVE:
-      if (MouseMove) MouseMove(MouseButtonsFromWParam(wParam), shift, x, y);
+      if (MouseMove) MouseMove(MouseButtonsFromWParam(wParam), shift(), x, y);
       return gone() ? (result = 0, true) : false;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
       if (KeyDown) {
         int key = static_cast<int>(wParam);
-        KeyDown(key, shift);
+        KeyDown(key, shift());
         if (gone() || key == 0) return result = 0, true;
       }
       return false;
@@ -264,7 +285,7 @@ bool Control::HandleCommon(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resu
     case WM_SYSKEYUP:
       if (KeyUp) {
         int key = static_cast<int>(wParam);
-        KeyUp(key, shift);
+        KeyUp(key, shift());
         if (gone() || key == 0) return result = 0, true;
       }
       return false;
@@ -295,16 +316,22 @@ bool Control::HandleCommon(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resu
   }
 }
 
-LRESULT CALLBACK ControlSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                     DWORD_PTR data) {
-  auto* self = reinterpret_cast<Control*>(data);
+LRESULT CALLBACK ControlSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto it = Windows().find(hwnd);
+  if (it == Windows().end()) return DefWindowProcA(hwnd, msg, wParam, lParam);
+  Control* self = it->second.control;
+  WNDPROC previous = it->second.previous;
+  LRESULT result = 0;
   try {
-    if (self && self->hwnd_ == hwnd) return self->Dispatch(msg, wParam, lParam);
+    if (self && self->hwnd_ == hwnd)
+      result = self->Dispatch(msg, wParam, lParam);
+    else
+      result = CallWindowProcA(previous, hwnd, msg, wParam, lParam);
   } catch (...) {
     ReportHandlerException();
-    return 0;
   }
-  return DefSubclassProc(hwnd, msg, wParam, lParam);
+  if (msg == WM_NCDESTROY) Windows().erase(hwnd);
+  return result;
 }
 
 LRESULT CALLBACK ControlWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -314,18 +341,20 @@ LRESULT CALLBACK ControlWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
     self = static_cast<Control*>(cs->lpCreateParams);
     if (self) {
       self->hwnd_ = hwnd;
-      SetPropA(hwnd, kControlProp, self);
+      Windows()[hwnd].control = self;
     }
   } else {
     self = Control::FromHwnd(hwnd);
   }
+  LRESULT result = 0;
   try {
-    if (self) return self->Dispatch(msg, wParam, lParam);
+    result = self ? self->Dispatch(msg, wParam, lParam) : DefWindowProcA(hwnd, msg, wParam, lParam);
   } catch (...) {
     ReportHandlerException();
-    return 0;
+    result = 0;
   }
-  return DefWindowProcA(hwnd, msg, wParam, lParam);
+  if (msg == WM_NCDESTROY) Windows().erase(hwnd);
+  return result;
 }
 
 bool ReflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {

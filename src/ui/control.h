@@ -155,7 +155,7 @@ class Control {
  private:
   friend class Container;
   friend LRESULT CALLBACK ControlWindowProc(HWND, UINT, WPARAM, LPARAM);
-  friend LRESULT CALLBACK ControlSubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  friend LRESULT CALLBACK ControlSubclassProc(HWND, UINT, WPARAM, LPARAM);
   friend bool ReflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
   LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
   bool HandleCommon(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);

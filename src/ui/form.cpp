@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <unordered_map>
 
 #include "ui/app.h"
 #include "ui/prompts.h"
@@ -10,7 +11,13 @@ namespace ui {
 
 namespace {
 
-constexpr char kFormProp[] = "TarnellForm";
+// The form behind each window, looked up on every message and every key:
+// kept in the process, where a window property would cost a call into the
+// window server each time.
+std::unordered_map<HWND, Form*>& FormWindows() {
+  static std::unordered_map<HWND, Form*> forms;
+  return forms;
+}
 
 std::vector<Form*>& AllForms() {
   static std::vector<Form*> forms;
@@ -47,7 +54,7 @@ Form::Form(std::string caption, int clientWidth, int clientHeight, FormStyle sty
 Form::~Form() {
   if (hwnd_) {
     HWND h = hwnd_;
-    RemovePropA(h, kFormProp);
+    FormWindows().erase(h);
     hwnd_ = nullptr;
     DestroyWindow(h);
   }
@@ -57,7 +64,8 @@ Form::~Form() {
 
 Form* Form::FromHwnd(HWND hwnd) {
   if (!hwnd) return nullptr;
-  return static_cast<Form*>(GetPropA(hwnd, kFormProp));
+  auto it = FormWindows().find(hwnd);
+  return it == FormWindows().end() ? nullptr : it->second;
 }
 
 int Form::LoadedTopLevelCount() {
@@ -265,7 +273,7 @@ bool Form::PreviewKeyPress(int& keyAscii) {
 }
 
 void Form::WindowGone() {
-  if (hwnd_) RemovePropA(hwnd_, kFormProp);
+  if (hwnd_) FormWindows().erase(hwnd_);
   hwnd_ = nullptr;
   loadDone_ = false;
   menuBar_ = nullptr;
@@ -347,7 +355,7 @@ LRESULT CALLBACK FormWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     self = static_cast<Form*>(cs->lpCreateParams);
     if (self) {
       self->hwnd_ = hwnd;
-      SetPropA(hwnd, kFormProp, self);
+      FormWindows()[hwnd] = self;
     }
   } else {
     self = Form::FromHwnd(hwnd);

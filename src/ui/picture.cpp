@@ -59,10 +59,8 @@ void PictureBox::EnsureBitmap(int width, int height) {
   bi.bmiHeader.biBitCount = 32;
   bi.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  ReleaseDC(nullptr, screen);
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP bmp = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
   if (!dc || !bmp) {
     if (dc) DeleteDC(dc);
     if (bmp) DeleteObject(bmp);
@@ -87,8 +85,12 @@ HDC PictureBox::hDC() {
 }
 
 void PictureBox::Cls() {
-  HDC dc = hDC();
-  if (!dc) return;
+  // Without a bitmap the box shows its back colour already.
+  if (!memDc_) {
+    Refresh();
+    return;
+  }
+  HDC dc = memDc_;
   RECT all{0, 0, bitmapWidth_, bitmapHeight_};
   SetDCBrushColor(dc, ResolveColor(BackColor()));
   FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
@@ -114,8 +116,9 @@ COLORREF PictureBox::Point(int x, int y) {
 }
 
 void PictureBox::AfterCreate() {
-  EnsureBitmap(ScaleWidth(), ScaleHeight());
-  Cls();
+  // The bitmap is made when something is first drawn: most boxes of a page
+  // never hold more than their back colour.
+  if (memDc_) Cls();
 }
 
 void PictureBox::ResetToDesign() {
@@ -131,15 +134,19 @@ bool PictureBox::HandleMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(hWnd(), &ps);
-      HDC mem = hDC();
-      if (mem) BitBlt(dc, 0, 0, ScaleWidth(), ScaleHeight(), mem, 0, 0, SRCCOPY);
+      if (memDc_) {
+        BitBlt(dc, 0, 0, ScaleWidth(), ScaleHeight(), memDc_, 0, 0, SRCCOPY);
+      } else {
+        SetDCBrushColor(dc, ResolveColor(BackColor()));
+        FillRect(dc, &ps.rcPaint, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+      }
       PaintGraphics(dc);
       EndPaint(hWnd(), &ps);
       result = 0;
       return true;
     }
     case WM_SIZE:
-      EnsureBitmap(ScaleWidth(), ScaleHeight());
+      if (memDc_) EnsureBitmap(ScaleWidth(), ScaleHeight());
       if (Resize) Resize();
       result = 0;
       return true;

@@ -6,7 +6,9 @@
 namespace ui {
 
 // A container with a persistent off-screen bitmap (VB's AutoRedraw): what
-// is drawn on hDC() stays until Cls, and the window repaints from it.
+// is drawn on hDC() stays until Cls, and the window repaints from it. The
+// bitmap is made, filled with the back colour, when hDC() is first asked
+// for; until then the box paints its back colour.
 class PictureBox : public Control, public Container {
  public:
   enum Border { kNoBorder, kFixedSingle };
