@@ -51,8 +51,6 @@ std::string WithoutExtension(const std::string& path) {
   return path.substr(0, path.size() - ExtensionOf(path).size());
 }
 
-bool IsBlank(const std::string& text) { return text.find_first_not_of(" \t\r\n") == std::string::npos; }
-
 // Clears a preview and draws the image of an image key into it, centred.
 // An empty key or a missing file leaves the preview empty.
 void ShowPreview(ui::PictureBox& picture, const std::string& path) {
