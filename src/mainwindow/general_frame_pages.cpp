@@ -83,8 +83,9 @@ void frmTarnell::cmdPreviewBrowse_Click() { BrowseImage(txtPreview, picPreview, 
 void frmTarnell::cmdCreatePreview_Click() {
   // The capture is stored into the open project.
   if (gProjectName.empty()) return;
+  // The main window takes no input while the dialog waits for the browser.
   frmPreview dialog;
-  dialog.ShowModal(nullptr);
+  dialog.ShowModal(this);
 }
 
 void frmTarnell::cmdFrameBrowse_Click() { BrowseImage(txtFrameImage, picFrame, kFrameFilter, HwndIfLoaded(), false); }
