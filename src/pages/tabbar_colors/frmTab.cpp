@@ -467,8 +467,12 @@ void frmTab::LoadTabBar() {
   lblPage_MouseDown(0, 1, 1, 1.0f, 1.0f);
   LoadFlag(chkTabFlipSettings, "FlipSettings");
   for (int i = 0; i < kTabStates; ++i) LoadTabState(TabStateAt(i));
-  TabActiveBkgnd.Load();
-  TabInactiveBkgnd.Load();
+  // A stretch value the box cannot show leaves it unticked, as a missing
+  // one does, rather than as the project opened before had it.
+  for (BackgroundEditor* editor : {&TabActiveBkgnd, &TabInactiveBkgnd}) {
+    editor->chkStretch.SetValue(ui::CheckBox::kUnchecked);
+    editor->Load();
+  }
   LoadProgress();
   LoadCloseButton();
 }
