@@ -219,8 +219,9 @@ void frmTarnell::Form_Unload(int& cancel) {
 }
 
 void frmTarnell::UnloadMainWindow() {
-  // Carried out from the message loop, after the command that asked for it
-  // (and the load inside it) has returned.
+  // Queued, not run on the spot: the close happens when pending messages
+  // next run (the load's own last message-pump step), once every page has
+  // been loaded and saved.
   if (HWND self = HwndIfLoaded()) PostMessageA(self, WM_CLOSE, 0, 0);
 }
 

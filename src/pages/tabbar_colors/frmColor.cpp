@@ -15,7 +15,7 @@ namespace {
 constexpr const char* kSection = "Colors";
 
 // The fifteen text colours, in the order they are shown, loaded and saved.
-struct RowSpec {
+struct RowDesign {
   const char* stem;        // control names: txt<stem>TextColor ...
   const char* caption;     // designed caption of the row's label
   const char* captionKey;  // its language key
@@ -24,7 +24,7 @@ struct RowSpec {
   const char* readDefault;
 };
 
-constexpr RowSpec kRows[frmColor::kTextRows] = {
+constexpr RowDesign kRows[frmColor::kTextRows] = {
     {"Caption", "Caption:", "Caption_Bar", "Caption.Text", "Caption.Text", "#666666"},
     {"TabActive", "Tab Active:", "Tab_Active", "Tab.Active.Text", "Tab.Active.Text", "#000000"},
     {"TabHover", "Tab Hover:", "Tab_Hover", "Tab.Hover.Text", "Tab.Hover.Text", "#000066"},
