@@ -384,9 +384,9 @@ class frmTarnell : public ui::Form, public core::ISubclass, public core::Project
   void FindSelectedButton();
   void UpdateButtonOffset();
   void UpdateButtonPadding();
-  void ButtonState_Change(core::ButtonState state, ui::TextBox& box);
-  void ButtonBrowse_Click(ui::TextBox& box, ui::PictureBox& preview);
-  void ButtonPreview_DblClick(core::ButtonState state);
+  void StoreButtonStateImage(core::ButtonState state, ui::TextBox& box);
+  void BrowseButtonStateImage(ui::TextBox& box, ui::PictureBox& preview);
+  void EditButtonStateImage(core::ButtonState state);
   void txtNormal_Change();
   void txtHover_Change();
   void txtDisable_Change();
@@ -399,8 +399,8 @@ class frmTarnell : public ui::Form, public core::ISubclass, public core::Project
   void picHover_DblClick();
   void picDisable_DblClick();
   void picPressed_DblClick();
-  void OffsetBox_Change(ui::TextBox& box);
-  void PaddingBox_Change(ui::TextBox& box);
+  void OffsetBoxChanged(ui::TextBox& box);
+  void PaddingBoxChanged(ui::TextBox& box);
   void txtLeftOffset_Change();
   void txtTopOffset_Change();
   void txtTopPadding_Change();
