@@ -39,6 +39,7 @@ frmTarnell::frmTarnell() : ui::Form(kFixedTitle, kClientWidth, kClientHeight, ui
   MainWindowGetter = [this] { return HwndIfLoaded(); };
   SetProjectHost(this);
   SetIconHost(this);
+  SetNavigatorHost(this);
   // Extracting the default skin asks for a missing browser folder through
   // the window's own command.
   SetBrowserFolderCommand([this] { mnuSetVel_Click(); });
@@ -49,6 +50,7 @@ frmTarnell::~frmTarnell() {
   MainWindowGetter = nullptr;
   SetProjectHost(nullptr);
   SetIconHost(nullptr);
+  SetNavigatorHost(nullptr);
   SetBrowserFolderCommand(nullptr);
 }
 
@@ -93,6 +95,7 @@ void frmTarnell::Bind() {
   BindGeneralFramePages();
   BindButtonsPage();
   BindIconsPage();
+  AddOwnPageNames();
 }
 
 bool frmTarnell::CommandIgnored(WhileLoading rule) const {
