@@ -120,6 +120,16 @@ TEST_F(NavigatorTest, TheBarsScrollThePictureSmoothlyAndNeverPastItsEdge) {
     EXPECT_EQ(form.picClient.Left(), c.left);
     EXPECT_EQ(-GetScrollPos(box, SB_VERT), c.top);
   }
+  // A viewport as large as the picture hides both bars and shows the
+  // picture from its corner; a bar shown again starts there too.
+  SetClientSize(form, 760, 400);
+  EXPECT_EQ(GetWindowLongPtrA(box, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL), 0);
+  EXPECT_EQ(form.picClient.Top(), 0);
+  EXPECT_EQ(form.picClient.Left(), 0);
+  SetClientSize(form, 400, 221);
+  EXPECT_EQ(GetScrollPos(box, SB_VERT), 0);
+  EXPECT_EQ(GetScrollPos(box, SB_HORZ), 0);
+
   // A scroll under way stops with the window.
   SendMessageA(box, WM_VSCROLL, SB_BOTTOM, 0);
   EXPECT_TRUE(form.tmrVertical.Running());

@@ -174,4 +174,22 @@ TEST_F(NavigatorMapTest, WithoutAProjectALeftClickOnlySaysSoAndARightClickNothin
   EXPECT_TRUE(Outlined().empty());
 }
 
+TEST_F(NavigatorMapTest, StatusTextsComeFromTheLanguageFileAndStayWhileThePointerStaysOnItsPiece) {
+  WriteLanguage("English", "Normal_Toolbar_Text=Menu names\r\n");
+  UseLanguage("French");
+  WriteLanguage("French", "Caption_Text=Titre\r\n");
+  struct Case {
+    POINT at;
+    const char* status;
+  };
+  for (const Case& c : {Case{{80, 18}, "Titre"}, Case{{400, 15}, "Menu names"}, Case{{15, 15}, "Caption Bar Icon"}}) {
+    Mouse(c.at, WM_MOUSEMOVE);
+    EXPECT_EQ(nav.lblStatus.Caption(), c.status);
+  }
+  // Within one piece the text is not read again.
+  WriteLanguage("French", "Caption_Bar_Icon=Icone\r\n");
+  Mouse({16, 16}, WM_MOUSEMOVE);
+  EXPECT_EQ(nav.lblStatus.Caption(), "Caption Bar Icon");
+}
+
 }  // namespace
