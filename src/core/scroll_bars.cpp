@@ -69,7 +69,7 @@ int64_t Reachable(const SCROLLINFO& info) {
 
 }  // namespace
 
-clsScrollBars::clsScrollBars() = default;
+clsScrollBars::clsScrollBars() : m_bNoFlatScrollBars(!Flat().Complete()) {}
 
 clsScrollBars::~clsScrollBars() { Detach(); }
 

@@ -67,8 +67,6 @@ frmNavigator::frmNavigator() : ui::Form("Skin Navigator", 735, 376, ui::FormStyl
   shpTextBackground.SetFill(ui::kSysButtonFace);
 }
 
-frmNavigator::~frmNavigator() { m_cScroll.reset(); }
-
 void frmNavigator::Bind() {
   picScrollBox.Resize = [this] { picScrollBox_Resize(); };
   // The mouse over the bare picture or the viewport around it.

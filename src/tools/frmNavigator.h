@@ -18,7 +18,6 @@ namespace tools {
 class frmNavigator : public ui::Form {
  public:
   frmNavigator();
-  ~frmNavigator() override;
 
   ui::PictureBox picScrollBox{this, {0, 0, 735, 353}};
   ui::PictureBox picClient{&picScrollBox, {0, 0, 735, 353}};
