@@ -41,6 +41,7 @@ frmTarnell::frmTarnell() : ui::Form(kFixedTitle, kClientWidth, kClientHeight, ui
   ShowNavigator = [this] { mnuNavigator_Click(); };
   SetProjectHost(this);
   SetIconHost(this);
+  SetNavigatorHost(this);
   // Extracting the default skin asks for a missing browser folder through
   // the window's own command.
   SetBrowserFolderCommand([this] { mnuSetVel_Click(); });
@@ -52,6 +53,7 @@ frmTarnell::~frmTarnell() {
   ShowNavigator = nullptr;
   SetProjectHost(nullptr);
   SetIconHost(nullptr);
+  SetNavigatorHost(nullptr);
   SetBrowserFolderCommand(nullptr);
 }
 
@@ -96,6 +98,7 @@ void frmTarnell::Bind() {
   BindGeneralFramePages();
   BindButtonsPage();
   BindIconsPage();
+  AddOwnPageNames();
 }
 
 bool frmTarnell::CommandIgnored(WhileLoading rule) const {
