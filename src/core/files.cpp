@@ -113,6 +113,8 @@ std::string ReplaceAll(std::string text, const std::string& what, const std::str
   return text;
 }
 
+bool IsBlank(const std::string& text) { return text.find_first_not_of(" \t\r\n") == std::string::npos; }
+
 std::string ReplaceAllNoCase(const std::string& text, const std::string& what, const std::string& with) {
   if (what.empty()) return text;
   std::string out;

@@ -41,6 +41,9 @@ size_t FindNoCase(const std::string& hay, const std::string& needle, size_t from
 std::string ReplaceAll(std::string text, const std::string& what, const std::string& with);
 std::string ReplaceAllNoCase(const std::string& text, const std::string& what, const std::string& with);
 std::vector<std::string> Split(const std::string& text, const std::string& separator);
+// True when text holds nothing but blanks, tabs and line breaks: as an INI
+// value it would read back empty.
+bool IsBlank(const std::string& text);
 // The part of path before its last "\" (path itself when it has none).
 std::string FolderOf(const std::string& path);
 // The part of path after its last "\" (path itself when it has none).

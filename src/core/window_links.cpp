@@ -3,6 +3,7 @@
 namespace core {
 
 std::function<HWND()> MainWindowGetter;
+std::function<void()> ShowNavigator;
 std::function<HWND()> CutterWindow;
 std::function<void(bool reset)> CutterShowCut;
 

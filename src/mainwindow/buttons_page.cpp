@@ -206,7 +206,7 @@ void frmTarnell::UpdateTextBox() {
 
 // ---------------------------------------------------------------- image paths
 
-void frmTarnell::ButtonState_Change(ButtonState state, ui::TextBox& box) {
+void frmTarnell::StoreButtonStateImage(ButtonState state, ui::TextBox& box) {
   if (gFillingControls) return;
   gModified = true;
   FindSelectedButton();
@@ -220,12 +220,12 @@ void frmTarnell::ButtonState_Change(ButtonState state, ui::TextBox& box) {
     if (ui::PictureBox* tile = IconTile(gIconGroup, gIconIndex)) ShowSelectedTile(*tile, GetFullPath(text));
 }
 
-void frmTarnell::txtNormal_Change() { ButtonState_Change(ButtonState::Normal, txtNormal); }
-void frmTarnell::txtHover_Change() { ButtonState_Change(ButtonState::Hover, txtHover); }
-void frmTarnell::txtDisable_Change() { ButtonState_Change(ButtonState::Disable, txtDisable); }
-void frmTarnell::txtPressed_Change() { ButtonState_Change(ButtonState::Pressed, txtPressed); }
+void frmTarnell::txtNormal_Change() { StoreButtonStateImage(ButtonState::Normal, txtNormal); }
+void frmTarnell::txtHover_Change() { StoreButtonStateImage(ButtonState::Hover, txtHover); }
+void frmTarnell::txtDisable_Change() { StoreButtonStateImage(ButtonState::Disable, txtDisable); }
+void frmTarnell::txtPressed_Change() { StoreButtonStateImage(ButtonState::Pressed, txtPressed); }
 
-void frmTarnell::ButtonBrowse_Click(ui::TextBox& box, ui::PictureBox& preview) {
+void frmTarnell::BrowseButtonStateImage(ui::TextBox& box, ui::PictureBox& preview) {
   std::string path = ChooseImage(HwndIfLoaded());
   if (path.empty()) return;
   // The box's change stores the path; the same path again stores nothing.
@@ -233,25 +233,25 @@ void frmTarnell::ButtonBrowse_Click(ui::TextBox& box, ui::PictureBox& preview) {
   DrawCentred(preview, GetFullPath(path));
 }
 
-void frmTarnell::cmdNormal_Click() { ButtonBrowse_Click(txtNormal, picNormal); }
-void frmTarnell::cmdHover_Click() { ButtonBrowse_Click(txtHover, picHover); }
-void frmTarnell::cmdDisable_Click() { ButtonBrowse_Click(txtDisable, picDisable); }
-void frmTarnell::cmdPressed_Click() { ButtonBrowse_Click(txtPressed, picPressed); }
+void frmTarnell::cmdNormal_Click() { BrowseButtonStateImage(txtNormal, picNormal); }
+void frmTarnell::cmdHover_Click() { BrowseButtonStateImage(txtHover, picHover); }
+void frmTarnell::cmdDisable_Click() { BrowseButtonStateImage(txtDisable, picDisable); }
+void frmTarnell::cmdPressed_Click() { BrowseButtonStateImage(txtPressed, picPressed); }
 
-void frmTarnell::ButtonPreview_DblClick(ButtonState state) {
+void frmTarnell::EditButtonStateImage(ButtonState state) {
   FindSelectedButton();
   const ButtonTables t = ButtonGroupTables(gIconGroup);
   if (t.Has(gIconIndex)) EditImage(t.State(state)[gIconIndex]);
 }
 
-void frmTarnell::picNormal_DblClick() { ButtonPreview_DblClick(ButtonState::Normal); }
-void frmTarnell::picHover_DblClick() { ButtonPreview_DblClick(ButtonState::Hover); }
-void frmTarnell::picDisable_DblClick() { ButtonPreview_DblClick(ButtonState::Disable); }
-void frmTarnell::picPressed_DblClick() { ButtonPreview_DblClick(ButtonState::Pressed); }
+void frmTarnell::picNormal_DblClick() { EditButtonStateImage(ButtonState::Normal); }
+void frmTarnell::picHover_DblClick() { EditButtonStateImage(ButtonState::Hover); }
+void frmTarnell::picDisable_DblClick() { EditButtonStateImage(ButtonState::Disable); }
+void frmTarnell::picPressed_DblClick() { EditButtonStateImage(ButtonState::Pressed); }
 
 // ---------------------------------------------------------------- offset, padding, flag
 
-void frmTarnell::OffsetBox_Change(ui::TextBox& box) {
+void frmTarnell::OffsetBoxChanged(ui::TextBox& box) {
   if (gFillingControls) return;
   gModified = true;
   // An emptied box shows 0 at once; that change stores it too.
@@ -259,19 +259,19 @@ void frmTarnell::OffsetBox_Change(ui::TextBox& box) {
   UpdateButtonOffset();
 }
 
-void frmTarnell::PaddingBox_Change(ui::TextBox& box) {
+void frmTarnell::PaddingBoxChanged(ui::TextBox& box) {
   if (gFillingControls) return;
   gModified = true;
   if (box.Text().empty()) box.SetText("0");
   UpdateButtonPadding();
 }
 
-void frmTarnell::txtLeftOffset_Change() { OffsetBox_Change(txtLeftOffset); }
-void frmTarnell::txtTopOffset_Change() { OffsetBox_Change(txtTopOffset); }
-void frmTarnell::txtTopPadding_Change() { PaddingBox_Change(txtTopPadding); }
-void frmTarnell::txtRightPadding_Change() { PaddingBox_Change(txtRightPadding); }
-void frmTarnell::txtBottomPadding_Change() { PaddingBox_Change(txtBottomPadding); }
-void frmTarnell::txtLeftPadding_Change() { PaddingBox_Change(txtLeftPadding); }
+void frmTarnell::txtLeftOffset_Change() { OffsetBoxChanged(txtLeftOffset); }
+void frmTarnell::txtTopOffset_Change() { OffsetBoxChanged(txtTopOffset); }
+void frmTarnell::txtTopPadding_Change() { PaddingBoxChanged(txtTopPadding); }
+void frmTarnell::txtRightPadding_Change() { PaddingBoxChanged(txtRightPadding); }
+void frmTarnell::txtBottomPadding_Change() { PaddingBoxChanged(txtBottomPadding); }
+void frmTarnell::txtLeftPadding_Change() { PaddingBoxChanged(txtLeftPadding); }
 
 void frmTarnell::UpdateButtonOffset() {
   std::string v = Trim(txtLeftOffset.Text()) + " " + Trim(txtTopOffset.Text());

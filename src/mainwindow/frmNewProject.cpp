@@ -180,8 +180,10 @@ void frmNewProject::cmdCancel_Click() { Unload(); }
 
 void frmNewProject::cmdOK_Click() {
   const HWND self = HwndIfLoaded();
+  // The name is kept as typed; one of blanks only would read back empty
+  // and the project could never be opened again.
   const std::string name = txtSkinName.Text();
-  if (name.empty()) {
+  if (IsBlank(name)) {
     ShowMessage(LangText("No_Name", "Please enter new skin name!"), MB_OK, self);
     ui::DoEvents();
     txtSkinName.SetFocus();

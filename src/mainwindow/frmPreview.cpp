@@ -92,7 +92,6 @@ void frmPreview::Bind() {
 void frmPreview::Form_Load() {
   m_hBrowser = nullptr;
   m_BrowserStarted = false;
-  m_Looks = 0;
   m_Picture.reset();
   if (!gLanguageFile.empty()) {
     SetCaption(GetLangString("Skin_Preview"));
@@ -120,14 +119,12 @@ void frmPreview::FindOrStartBrowser() {
   }
   if (gBrowserFolder.empty()) return;
   // The browser is started once; a browser that is slow to show its window
-  // is waited for, not started over and over.
+  // is waited for as long as the dialog is open, not started over and over.
   if (!m_BrowserStarted) {
     m_BrowserStarted = StartProcess(PreviewCommandLine(BrowserExePath(gBrowserFolder)), SW_SHOWNOACTIVATE);
     // Nothing will come when the start failed.
     if (!m_BrowserStarted) return;
   }
-  // Nor is it waited for without end.
-  if (m_Looks >= MaxLooks) return;
   try {
     cTimer = clsTimer::New();
     cTimer->ThatTime = [this] { cTimer_ThatTime(); };
@@ -140,7 +137,6 @@ void frmPreview::FindOrStartBrowser() {
 
 void frmPreview::cTimer_ThatTime() {
   StopWaiting();
-  ++m_Looks;
   FindOrStartBrowser();
 }
 
@@ -204,13 +200,31 @@ bool frmPreview::CopyBrowserWindow() {
     // the screen instead, with the window in front and freshly painted.
     SetWindowPos(m_hBrowser, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     RedrawWindow(m_hBrowser, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    ui::WindowDC screen(nullptr);
-    drawn = screen.get() && BitBlt(dc.get(), 0, 0, width, height, screen.get(), window.left, window.top, SRCCOPY);
+    drawn = CopyFromScreen(dc.get(), window, width, height);
   }
   if (!drawn) return false;
 
   picCreatePreview.Cls();
   return BitBlt(boxDc, 0, 0, width, height, dc.get(), 0, 0, SRCCOPY) != FALSE;
+}
+
+bool frmPreview::CopyFromScreen(HDC target, const RECT& window, int width, int height) {
+  // Only the part of the window that lies on the screen has pixels there;
+  // the rest of the capture shows the picture box's own background.
+  ui::UniqueBrush background(CreateSolidBrush(ui::ResolveColor(picCreatePreview.BackColor())));
+  RECT all{0, 0, width, height};
+  FillRect(target, &all, background.get());
+  const int screenLeft = GetSystemMetrics(SM_XVIRTUALSCREEN);
+  const int screenTop = GetSystemMetrics(SM_YVIRTUALSCREEN);
+  const RECT screenRect{screenLeft, screenTop, screenLeft + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                        screenTop + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+  const RECT wanted{window.left, window.top, window.left + width, window.top + height};
+  RECT visible{};
+  if (!IntersectRect(&visible, &wanted, &screenRect)) return false;
+  ui::WindowDC screen(nullptr);
+  return screen.get() && BitBlt(target, visible.left - window.left, visible.top - window.top,
+                                visible.right - visible.left, visible.bottom - visible.top, screen.get(),
+                                visible.left, visible.top, SRCCOPY);
 }
 
 void frmPreview::cmdOK_Click() {

@@ -1,9 +1,9 @@
 // The Skin Preview dialog: a picture of the running browser's window,
 // stored as the project's preview image Preview.jpg. While it loads it
 // looks for the browser's main window and captures it at once; when there
-// is none it starts the browser and looks again every few seconds, for a
-// limited time. Shown modally, without an owner, by the General page's
-// Capture button; each showing starts afresh.
+// is none it starts the browser (once) and looks again every few seconds
+// for as long as it is open. Shown modally over the main window by the
+// General page's Capture button; each showing starts afresh.
 #pragma once
 
 #include <windows.h>
@@ -27,10 +27,8 @@ class frmPreview : public ui::Form {
   ui::CommandButton cmdCancel{this, {160, 262, 82, 25}, "Cancel"};
 
   // How long every showing waits between two looks for the browser's
-  // window, and how many looks it takes after starting the browser before
-  // it gives up (a minute). Tests shorten them.
+  // window. Tests shorten it.
   static inline int RetryInterval = 5000;
-  static inline int MaxLooks = 12;
 
   // Read-only views for the owner and tests: the browser window found last,
   // whether a picture was captured, and the timer while one is armed.
@@ -53,6 +51,10 @@ class frmPreview : public ui::Form {
   // Copies the top-left part of the browser window into the picture box;
   // false when nothing could be copied.
   bool CopyBrowserWindow();
+  // Copies the top-left width x height pixels of the browser's window
+  // rectangle from the screen into target; false when none of them lies on
+  // the screen.
+  bool CopyFromScreen(HDC target, const RECT& window, int width, int height);
   void StopWaiting();
 
   HWND m_hBrowser = nullptr;
@@ -60,8 +62,6 @@ class frmPreview : public ui::Form {
   std::shared_ptr<core::clsTimer> cTimer;
   // The browser was started by this showing of the dialog.
   bool m_BrowserStarted = false;
-  // Looks taken since the browser was started.
-  int m_Looks = 0;
   // The captured picture, kept apart from the box's own bitmap for saving.
   ui::UniqueBitmap m_Picture;
 };

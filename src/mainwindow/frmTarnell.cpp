@@ -35,10 +35,13 @@ frmTarnell::frmTarnell() : ui::Form(kFixedTitle, kClientWidth, kClientHeight, ui
   mnuLangList(0).SetChecked(true);
   KeepMenuDesign();
   // Core dialogs and the tool windows find the main window through the
-  // window links; project loading reaches it as its host.
+  // window links, and the embedded pages open the navigator through them;
+  // project loading reaches it as its host.
   MainWindowGetter = [this] { return HwndIfLoaded(); };
+  ShowNavigator = [this] { mnuNavigator_Click(); };
   SetProjectHost(this);
   SetIconHost(this);
+  SetNavigatorHost(this);
   // Extracting the default skin asks for a missing browser folder through
   // the window's own command.
   SetBrowserFolderCommand([this] { mnuSetVel_Click(); });
@@ -47,8 +50,10 @@ frmTarnell::frmTarnell() : ui::Form(kFixedTitle, kClientWidth, kClientHeight, ui
 frmTarnell::~frmTarnell() {
   RemoveTabStrip();
   MainWindowGetter = nullptr;
+  ShowNavigator = nullptr;
   SetProjectHost(nullptr);
   SetIconHost(nullptr);
+  SetNavigatorHost(nullptr);
   SetBrowserFolderCommand(nullptr);
 }
 
@@ -93,6 +98,7 @@ void frmTarnell::Bind() {
   BindGeneralFramePages();
   BindButtonsPage();
   BindIconsPage();
+  AddOwnPageNames();
 }
 
 bool frmTarnell::CommandIgnored(WhileLoading rule) const {
@@ -216,8 +222,9 @@ void frmTarnell::Form_Unload(int& cancel) {
 }
 
 void frmTarnell::UnloadMainWindow() {
-  // Carried out from the message loop, after the command that asked for it
-  // (and the load inside it) has returned.
+  // Queued, not run on the spot: the close happens when pending messages
+  // next run (the load's own last message-pump step), once every page has
+  // been loaded and saved.
   if (HWND self = HwndIfLoaded()) PostMessageA(self, WM_CLOSE, 0, 0);
 }
 

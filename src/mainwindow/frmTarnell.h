@@ -17,6 +17,7 @@
 //   buttons_page.cpp      the Buttons page
 //   icons_page.cpp        the Icons page and the replacing of missing images
 //   icon_pages.cpp        what the Buttons and Icons pages share
+//   navigator_jumps.cpp   what the Skin Navigator's jumps do in the window
 #pragma once
 
 #include <memory>
@@ -24,6 +25,7 @@
 #include <vector>
 
 #include "core/icon_catalogue.h"
+#include "core/navigator_host.h"
 #include "core/project_host.h"
 #include "core/subclass.h"
 #include "pages/element_editors.h"
@@ -31,7 +33,11 @@
 
 namespace mainwindow {
 
-class frmTarnell : public ui::Form, public core::ISubclass, public core::ProjectHost, public core::IconHost {
+class frmTarnell : public ui::Form,
+                   public core::ISubclass,
+                   public core::ProjectHost,
+                   public core::IconHost,
+                   public core::NavigatorHost {
  public:
   // Pages and tabs share their index: 0 General, 1 Frame, 2 Buttons,
   // 3 Icons, 4 Colors, 5 Backgrounds, 6 Tab Bar, 7 Side Bar, 8 Combo Box,
@@ -233,7 +239,7 @@ class frmTarnell : public ui::Form, public core::ISubclass, public core::Project
 
   // Shows page index and selects its tab. Callers check that a project is
   // open.
-  void ActivateTab(int index);
+  void ActivateTab(int index) override;
   // Shows the Skin Navigator, or restores it when it is open already.
   void mnuNavigator_Click();
   // Shows the Image Cutter, or restores it when it is open already.
@@ -271,6 +277,13 @@ class frmTarnell : public ui::Form, public core::ISubclass, public core::Project
   void LoadTabBar() override;
   void mnuSave_Click() override;
   void UnloadMainWindow() override;
+
+  // ---- The Skin Navigator's jumps (core::NavigatorHost); pages by index.
+  void BringMainWindowBack() override;
+  void ShowSubPage(int page, int subPage) override;
+  void SelectIconEntry(int group, int index) override;
+  int StyleIndex(int page, const std::string& combo) override;
+  void FocusControl(int page, const std::string& name, int length) override;
 
   // ---- The icon catalogue's pages (core::IconHost). The selection
   // handlers are the tiles' mouse-down events; only the index counts, so
@@ -384,9 +397,9 @@ class frmTarnell : public ui::Form, public core::ISubclass, public core::Project
   void FindSelectedButton();
   void UpdateButtonOffset();
   void UpdateButtonPadding();
-  void ButtonState_Change(core::ButtonState state, ui::TextBox& box);
-  void ButtonBrowse_Click(ui::TextBox& box, ui::PictureBox& preview);
-  void ButtonPreview_DblClick(core::ButtonState state);
+  void StoreButtonStateImage(core::ButtonState state, ui::TextBox& box);
+  void BrowseButtonStateImage(ui::TextBox& box, ui::PictureBox& preview);
+  void EditButtonStateImage(core::ButtonState state);
   void txtNormal_Change();
   void txtHover_Change();
   void txtDisable_Change();
@@ -399,8 +412,8 @@ class frmTarnell : public ui::Form, public core::ISubclass, public core::Project
   void picHover_DblClick();
   void picDisable_DblClick();
   void picPressed_DblClick();
-  void OffsetBox_Change(ui::TextBox& box);
-  void PaddingBox_Change(ui::TextBox& box);
+  void OffsetBoxChanged(ui::TextBox& box);
+  void PaddingBoxChanged(ui::TextBox& box);
   void txtLeftOffset_Change();
   void txtTopOffset_Change();
   void txtTopPadding_Change();
@@ -433,6 +446,12 @@ class frmTarnell : public ui::Form, public core::ISubclass, public core::Project
   void SetTabTexts(bool fromLanguageFile);
   void AttachTabStrip();
   void RemoveTabStrip();
+
+  // The controls of the General, Frame, Buttons and Icons pages by name.
+  void AddOwnPageNames();
+  // A control of page index by name: an embedded page's own, else the
+  // window's.
+  ui::Control* PageControl(int page, const std::string& name) const;
 
   // The embedded pages.
   void EmbedPages();

@@ -51,8 +51,6 @@ std::string WithoutExtension(const std::string& path) {
   return path.substr(0, path.size() - ExtensionOf(path).size());
 }
 
-bool IsBlank(const std::string& text) { return text.find_first_not_of(" \t\r\n") == std::string::npos; }
-
 // Clears a preview and draws the image of an image key into it, centred.
 // An empty key or a missing file leaves the preview empty.
 void ShowPreview(ui::PictureBox& picture, const std::string& path) {
@@ -85,8 +83,9 @@ void frmTarnell::cmdPreviewBrowse_Click() { BrowseImage(txtPreview, picPreview, 
 void frmTarnell::cmdCreatePreview_Click() {
   // The capture is stored into the open project.
   if (gProjectName.empty()) return;
+  // The main window takes no input while the dialog waits for the browser.
   frmPreview dialog;
-  dialog.ShowModal(nullptr);
+  dialog.ShowModal(this);
 }
 
 void frmTarnell::cmdFrameBrowse_Click() { BrowseImage(txtFrameImage, picFrame, kFrameFilter, HwndIfLoaded(), false); }

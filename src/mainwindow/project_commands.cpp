@@ -56,7 +56,7 @@ void frmTarnell::OpenProject(const std::string& path) {
   WriteIni(ConfigIni(), "General", "LastOpenDir", folder);
   std::string name = ReadIni(folder + "\\pelto.ini", "General", "Name");
   if (name.empty()) {
-    ShowMessage(LangText("Skin_Fail", "Cannot read pelto.ini. If it is encoded in UTF-8, convert it to ANSI or "
+    ShowMessage(LangText("Open_Fail", "Cannot read pelto.ini. If it is encoded in UTF-8, convert it to ANSI or "
                                       "Unicode and open again."),
                 MB_OK, HwndIfLoaded());
     return;

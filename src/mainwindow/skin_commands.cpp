@@ -75,8 +75,9 @@ void frmTarnell::mnuRun_Click() {
   if (gProjectName.empty()) return;
   if (gBrowserFolder.empty()) mnuSetVel_Click();
   if (gBrowserFolder.empty()) return;
-  // Run never asks: unsaved edits are saved first.
-  if (gModified) mnuSave_Click();
+  // Run never asks: unsaved edits are saved first. A save that failed has
+  // said so, and the browser is not given a project that was not saved.
+  if (gModified && !SaveProject()) return;
   ui::DoEvents();
   MakeSkin(true);
 }

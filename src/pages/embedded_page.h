@@ -1,9 +1,13 @@
 // What the three pages that the main window embeds (Colors, Backgrounds,
 // Tab Bar) share: a borderless form of 766 x 508 pixels that works as a
 // child window of one of the main window's page panels, its captions
-// re-read on a change of language, and F2 opening the Skin Navigator from
-// wherever the focus is on the page.
+// re-read on a change of language, F2 opening the Skin Navigator from
+// wherever the focus is on the page, and the shell of its sub-pages. Panel
+// 0 of the sub-pages fills the page and is never hidden; the others show
+// one at a time, as the selector labels under them choose.
 #pragma once
+
+#include <initializer_list>
 
 #include "ui/ui.h"
 
@@ -21,9 +25,36 @@ class EmbeddedPage : public ui::Form {
   virtual void SetCaptions() = 0;
 
  protected:
+  // The sub-page panels and their selectors, one selector a panel. With a
+  // panel top, the load moves panels 1 and up to it, each in front of the
+  // ones before it; with kDesignedPlace they stay where they were designed.
+  static constexpr int kDesignedPlace = -1;
+  void SetSubPages(ui::ControlArray<ui::PictureBox>& panels, ui::ControlArray<ui::Label>& selectors,
+                   int panelTop = kDesignedPlace);
+
+  // Places the sub-page panels, then SetCaptions.
+  void Form_Load() override;
+  // Shows sub-page index: its selector highlighted, its panel shown, every
+  // other selector plain and every other panel but panel 0 hidden. Only the
+  // index is looked at; one beyond the selectors highlights none.
+  void ShowSubPage(int index);
+  static void PaintSelector(ui::Label& selector, bool selected);
+
+  // Label arrays whose members all show the text of one language key.
+  struct SharedCaption {
+    const char* key;
+    ui::ControlArray<ui::Label>& labels;
+  };
+  static void SetSharedCaptions(std::initializer_list<SharedCaption> arrays);
+
   // F2 shows the Skin Navigator (or restores it). The key is consumed, so
   // that the main window's own F2 does not run a second time.
   void Form_KeyDown(int& keyCode, int shift) override;
+
+ private:
+  ui::ControlArray<ui::PictureBox>* panels_ = nullptr;
+  ui::ControlArray<ui::Label>* selectors_ = nullptr;
+  int panelTop_ = kDesignedPlace;
 };
 
 }  // namespace pages

@@ -419,8 +419,9 @@ void frmCutter::cmdCut_Click() {
 }
 
 bool frmCutter::CutFrames(const std::string& sourcePath, std::vector<std::string>& files) {
-  // Every frame is checked before any file is written: a cut either
-  // writes all its frames or reports why it cannot.
+  // Every frame is checked before any file is written, so a cut that cannot
+  // be made writes nothing. A frame whose clone or save fails ends the cut
+  // there and reports it; the frames written before it stay.
   int count = m_FrameCount;
   if (count < 1 || count > kOutlineCount) return false;
   std::optional<int> left = BoxValue(txtLeft);
@@ -496,9 +497,11 @@ void frmCutter::SaveIconToPng() {
   if (!gFileSystem.FolderExists(gTempFolder)) gFileSystem.CreateFolder(gTempFolder);
   if (!StartGdiPlus()) return;
 
-  // The icon's own image, at its own size, read from the file.
+  // The small icon of the file, as the shell shows it: the image of the
+  // system's small-icon size, whichever image the file holds first.
   IconParts parts;
-  parts.icon = static_cast<HICON>(LoadImageA(nullptr, path.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
+  parts.icon = static_cast<HICON>(LoadImageA(nullptr, path.c_str(), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                             GetSystemMetrics(SM_CYSMICON), LR_LOADFROMFILE));
   if (!parts.icon || !GetIconInfo(parts.icon, &parts.info)) {
     StopGdiPlus();
     return;

@@ -106,7 +106,8 @@ class frmCutter : public ui::Form, public core::ISubclass {
   // left, top inside their cell.
   POINT FrameOrigin(int i, int count, int left, int top) const;
   // The Cut button's work: true when every frame was written; files lists
-  // the frames written.
+  // the frames written. A frame that fails ends the cut; the frames written
+  // before it stay.
   bool CutFrames(const std::string& sourcePath, std::vector<std::string>& files);
   void SaveImageAsPng(core::GdipImage* image, const std::string& path);
   ui::TextBox& Buddy(int i);

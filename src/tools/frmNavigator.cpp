@@ -1,9 +1,16 @@
 #include "tools/frmNavigator.h"
 
+#include <cstdlib>
+#include <string>
+
+#include "core/errors.h"
 #include "core/globals.h"
 #include "core/ini.h"
+#include "core/messages.h"
+#include "core/navigator_host.h"
 #include "core/program.h"
 #include "core/window_icons.h"
+#include "tools/navigator_picture.h"
 #include "tools/tool_window.h"
 
 namespace tools {
@@ -21,6 +28,36 @@ constexpr int kMinWidth = 400;
 constexpr int kMinHeight = 300;
 // Height of the status strip's visible part.
 constexpr int kStatusHeight = 21;
+// The vertical bar's arrow step and wheel unit, in pixels.
+constexpr int kVerticalStep = 20;
+// A page of the bars is the viewport less this many pixels.
+constexpr int kPageOverlap = 16;
+// Smooth scrolling: steps of this many pixels, every kFastInterval ms while
+// the target is kFarAway pixels or more away, else every kSlowInterval ms.
+constexpr int kScrollStep = 10;
+constexpr int kFastInterval = 10;
+constexpr int kSlowInterval = 15;
+constexpr int kFarAway = 80;
+// How much of a box's text a jump selects.
+constexpr int kSelectedCharacters = 200;
+constexpr int kAddFavSize = 25;
+
+constexpr int32_t kHorizontal = clsScrollBars::kHorizontal;
+constexpr int32_t kVertical = clsScrollBars::kVertical;
+
+// One tick of a smooth scroll: 10 pixels toward the target, or onto it
+// from 10 pixels or less.
+int StepToward(int current, int target) {
+  if (std::abs(target - current) > kScrollStep) return current + (current < target ? kScrollStep : -kScrollStep);
+  return target;
+}
+
+// Starts (or restarts) a smooth scroll over distance pixels.
+void StartSmoothScroll(ui::Timer& timer, int distance) {
+  timer.SetInterval(std::abs(distance) >= kFarAway ? kFastInterval : kSlowInterval);
+  timer.SetEnabled(false);
+  timer.SetEnabled(true);
+}
 
 }  // namespace
 
@@ -28,6 +65,19 @@ frmNavigator::frmNavigator() : ui::Form("Skin Navigator", 735, 376, ui::FormStyl
   KeyPreview = true;
   lblDescription.SetForeColor(RGB(0, 0, 255));
   shpTextBackground.SetFill(ui::kSysButtonFace);
+}
+
+void frmNavigator::Bind() {
+  picScrollBox.Resize = [this] { picScrollBox_Resize(); };
+  // The mouse over the bare picture or the viewport around it.
+  picScrollBox.MouseMove = [this](int, int, int, int) { ClearHighlight(); };
+  picClient.MouseMove = [this](int, int, int, int) { ClearHighlight(); };
+  for (int i = 0; i < kPieceCount; ++i) {
+    picMaps(i).MouseMove = [this, i](int, int, int, int) { picMaps_MouseMove(i); };
+    picMaps(i).MouseUp = [this, i](int button, int shift, int x, int y) { picMaps_MouseUp(i, button, shift, x, y); };
+  }
+  tmrVertical.Tick = [this] { tmrVertical_Timer(); };
+  tmrHorizontal.Tick = [this] { tmrHorizontal_Timer(); };
 }
 
 void frmNavigator::SetCaptions() {
@@ -39,9 +89,45 @@ void frmNavigator::SetCaptions() {
 void frmNavigator::Form_Load() {
   SetWindowIcons(hWnd(), "AAA", false);
   SetCaptions();
+  m_iCurrentMap = -1;
+  DrawMap();
+  // The bars exist before the window is sized, so that the sizing sets
+  // them up.
+  m_cScroll = std::make_unique<clsScrollBars>();
+  try {
+    m_cScroll->Create(picScrollBox.hWnd());
+  } catch (const AppError&) {
+    // The bars' messages then go unheard; the picture stays in place.
+  }
+  m_cScroll->SetSmallChange(kVertical, kVerticalStep);
+  m_cScroll->Change = [this](int32_t& bar) { m_cScroll_Change(bar); };
+  m_cScroll->Scroll = [this](int32_t& bar) { m_cScroll_Scroll(bar); };
   ui::Rect r = ToolWindowPlace(ReadIni(ConfigIni(), "General", "NavigatorRect"), kMinWidth, kMinHeight,
                                kOffsetFromMain, kDefaultWidth, kDefaultHeight);
   Move(r.left, r.top, r.width, r.height);
+}
+
+void frmNavigator::DrawMap() {
+  if (!m_Picture) m_Picture = MakeBrowserPicture();
+  if (!m_Picture) return;
+  if (!imgAddFav.HasPicture())
+    imgAddFav.SetPicture(MakeAddFavIcon(m_Picture.get(), imgAddFav.Left(), imgAddFav.Top(), kAddFavSize));
+  ui::WindowDC screen(nullptr);
+  ui::UniqueDC source(CreateCompatibleDC(screen.get()));
+  if (!source) return;
+  ui::SelectGuard select(source.get(), m_Picture.get());
+  BitBlt(picClient.hDC(), 0, 0, kBrowserPictureWidth, kBrowserPictureHeight, source.get(), 0, 0, SRCCOPY);
+  // Each piece shows its own part of the picture, so that the pieces and
+  // the picture around them make one.
+  for (int i = 0; i < kPieceCount; ++i) {
+    ui::Rect box = Piece(i).box;
+    BitBlt(picMaps(i).hDC(), 0, 0, box.width, box.height, source.get(), box.left, box.top, SRCCOPY);
+  }
+}
+
+void frmNavigator::Form_Activate() {
+  // The viewport holds the focus, so that the wheel reaches its bars.
+  picScrollBox.SetFocus();
 }
 
 void frmNavigator::Form_Resize() {
@@ -61,11 +147,117 @@ void frmNavigator::Form_Resize() {
   shpStatus.SetTop(3);
 }
 
+void frmNavigator::picScrollBox_Resize() {
+  if (!m_cScroll || m_bFittingBars) return;
+  m_bFittingBars = true;
+  // The vertical bar first, on the inner height; the horizontal one then
+  // sees the inner width that a vertical bar shown just now left.
+  for (int32_t bar : {kVertical, kHorizontal}) {
+    bool vertical = bar == kVertical;
+    int inner = vertical ? picScrollBox.ScaleHeight() : picScrollBox.ScaleWidth();
+    int content = vertical ? picClient.Height() : picClient.Width();
+    if (content > inner) {
+      m_cScroll->SetLargeChange(bar, inner - kPageOverlap);
+      m_cScroll->SetMax(bar, content - inner);
+      m_cScroll->SetVisible(bar, true);
+    } else {
+      // Back to the start, so that a bar shown again later agrees with
+      // the picture.
+      m_cScroll->SetValue(bar, 0);
+      m_cScroll->SetVisible(bar, false);
+      if (vertical)
+        picClient.SetTop(0);
+      else
+        picClient.SetLeft(0);
+    }
+  }
+  m_bFittingBars = false;
+}
+
+void frmNavigator::m_cScroll_Change(int32_t& eBar) { m_cScroll_Scroll(eBar); }
+
+void frmNavigator::m_cScroll_Scroll(int32_t& eBar) {
+  if (!m_cScroll) return;
+  if (eBar == kHorizontal) {
+    m_lTargetLeft = -m_cScroll->Value(kHorizontal);
+    StartSmoothScroll(tmrHorizontal, m_lTargetLeft - picClient.Left());
+  } else {
+    m_lTargetTop = -m_cScroll->Value(kVertical);
+    StartSmoothScroll(tmrVertical, m_lTargetTop - picClient.Top());
+  }
+}
+
+void frmNavigator::tmrVertical_Timer() {
+  int top = StepToward(picClient.Top(), m_lTargetTop);
+  picClient.SetTop(top);
+  if (top == m_lTargetTop) tmrVertical.SetEnabled(false);
+}
+
+void frmNavigator::tmrHorizontal_Timer() {
+  int left = StepToward(picClient.Left(), m_lTargetLeft);
+  picClient.SetLeft(left);
+  if (left == m_lTargetLeft) tmrHorizontal.SetEnabled(false);
+}
+
+void frmNavigator::ClearHighlight() {
+  if (m_iCurrentMap < 0) return;
+  shpMaps(m_iCurrentMap).SetVisible(false);
+  lblStatus.SetCaption("");
+  m_iCurrentMap = -1;
+}
+
+void frmNavigator::picMaps_MouseMove(int index) {
+  // Within the outlined piece the status text is not read again.
+  if (index == m_iCurrentMap) return;
+  if (m_iCurrentMap >= 0) shpMaps(m_iCurrentMap).SetVisible(false);
+  shpMaps(index).SetVisible(true);
+  m_iCurrentMap = index;
+  lblStatus.SetCaption(LangText(Piece(index).statusKey, Piece(index).english));
+}
+
+void frmNavigator::picMaps_MouseUp(int index, int button, int, int x, int y) {
+  if (button != ui::kLeftButton) return;
+  // A release after the pointer left the pressed piece does nothing; the
+  // right and bottom edges count as inside.
+  const ui::PictureBox& piece = picMaps(index);
+  if (x < 0 || y < 0 || x > piece.Width() || y > piece.Height()) return;
+  if (gProjectName.empty()) {
+    ShowMessage("Please open a project.", MB_OK, hWnd());
+    return;
+  }
+  ClearHighlight();
+  NavigatorHost* host = CurrentNavigatorHost();
+  if (!host) return;
+  const Jump& jump = PieceJump(index);
+  host->BringMainWindowBack();
+  host->ActivateTab(jump.page);
+  if (jump.subPage >= 0) host->ShowSubPage(jump.page, jump.subPage);
+  std::string box;
+  if (jump.styleCombo) {
+    // Read once the page and sub-page show: the image style (the first
+    // item) picks the image box, any other the start colour.
+    box = host->StyleIndex(jump.page, jump.styleCombo) == 0 ? jump.imageBox : jump.colourBox;
+  } else {
+    JumpTarget target = ZoneTarget(jump, x);
+    if (target.group >= 0)
+      host->SelectIconEntry(target.group, target.index);
+    else if (target.box)
+      box = target.box;
+  }
+  // The page paints before the focus moves into it.
+  ui::DoEvents();
+  if (!box.empty()) host->FocusControl(jump.page, box, kSelectedCharacters);
+}
+
 void frmNavigator::Form_KeyDown(int& keyCode, int) {
   if (keyCode == VK_ESCAPE) Unload();
 }
 
 void frmNavigator::Form_Unload(int&) {
+  // Nothing of the window runs after it is gone: no scroll tick, no bar.
+  tmrVertical.SetEnabled(false);
+  tmrHorizontal.SetEnabled(false);
+  m_cScroll.reset();
   gNavigatorShown = false;
   WriteIni(ConfigIni(), "General", "NavigatorShow", "0");
   WriteIni(ConfigIni(), "General", "NavigatorRect", WindowRectText(*this));

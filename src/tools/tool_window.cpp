@@ -50,8 +50,23 @@ ui::Rect ParseWindowRect(const std::string& text) {
 }
 
 std::string WindowRectText(const ui::Form& form) {
-  return std::to_string(form.Left()) + " " + std::to_string(form.Top()) + " " + std::to_string(form.Width()) +
-         " " + std::to_string(form.Height());
+  RECT r{form.Left(), form.Top(), form.Left() + form.Width(), form.Top() + form.Height()};
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  HWND hwnd = form.HwndIfLoaded();
+  if (hwnd && !(GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_CHILD) && GetWindowPlacement(hwnd, &placement)) {
+    // The restored place of a minimised or maximised window, not where it
+    // lies now. Placements of windows other than tool windows are in
+    // work-area coordinates.
+    r = placement.rcNormalPosition;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!(GetWindowLongPtrA(hwnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) &&
+        GetMonitorInfoA(MonitorFromRect(&r, MONITOR_DEFAULTTOPRIMARY), &monitor))
+      OffsetRect(&r, monitor.rcWork.left - monitor.rcMonitor.left, monitor.rcWork.top - monitor.rcMonitor.top);
+  }
+  return std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right - r.left) + " " +
+         std::to_string(r.bottom - r.top);
 }
 
 ui::Rect ToolWindowPlace(const std::string& stored, int minWidth, int minHeight, POINT offset,

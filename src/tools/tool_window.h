@@ -19,7 +19,8 @@ POINT MainWindowOrigin();
 // A stored WindowRect, each field read as the nearest whole number (an
 // exact half to the even one); a missing or unreadable field counts as 0.
 ui::Rect ParseWindowRect(const std::string& text);
-// The form's outer rectangle as a WindowRect text.
+// The form's outer rectangle as a WindowRect text; for a minimised or
+// maximised window, the rectangle it has when restored.
 std::string WindowRectText(const ui::Form& form);
 
 // Where a tool window opens: without a stored text, at the main window's

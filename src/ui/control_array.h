@@ -19,6 +19,11 @@ class ControlArray {
   ControlArray(int count, Factory factory) : factory_(std::move(factory)) {
     for (int i = 0; i < count; ++i) Add(i);
   }
+  // Elements made in the order given, so that an element may lie inside
+  // another element of the same array made before it.
+  ControlArray(const std::vector<int>& order, Factory factory) : factory_(std::move(factory)) {
+    for (int i : order) Add(i);
+  }
 
   T& operator()(int index) { return At(index); }
   T& operator[](int index) { return At(index); }

@@ -38,6 +38,25 @@ std::string KeyName(UINT vk) {
   }
 }
 
+// Keeps the owner of a modal form from taking input while it lives, from
+// the modal form's load on, and gives the owner its input back however the
+// modal form ends. An owner that was disabled already is left to whoever
+// disabled it.
+class OwnerLock {
+ public:
+  explicit OwnerLock(HWND owner) : owner_(owner && IsWindowEnabled(owner) ? owner : nullptr) {
+    if (owner_) EnableWindow(owner_, FALSE);
+  }
+  ~OwnerLock() {
+    if (owner_ && IsWindow(owner_)) EnableWindow(owner_, TRUE);
+  }
+  OwnerLock(const OwnerLock&) = delete;
+  OwnerLock& operator=(const OwnerLock&) = delete;
+
+ private:
+  HWND owner_;
+};
+
 }  // namespace
 
 // ---------------------------------------------------------------- Form
@@ -140,6 +159,7 @@ void Form::Show() {
 void Form::ShowModal(Form* owner) {
   if (modal_) return;
   owner_ = owner ? owner->HwndIfLoaded() : nullptr;
+  OwnerLock lock(owner_);
   Load();
   if (!hwnd_) return;
   if (owner_) SetWindowLongPtrA(hwnd_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner_));

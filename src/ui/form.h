@@ -47,7 +47,8 @@ class Form : public Container {
   // Loads and shows the form without a modal loop.
   void Show();
   // Loads and shows the form modally over owner; returns once it is hidden
-  // or unloaded. Tests answer the form through the prompt seam instead.
+  // or unloaded. The owner takes no input meanwhile, also while tests
+  // answer the form through the prompt seam.
   void ShowModal(Form* owner);
   void Hide();
   // Runs Form_QueryUnload and Form_Unload; destroys the window unless one of

@@ -197,6 +197,23 @@ void Shape::Paint(HDC dc) const {
   Rectangle(dc, rect_.left, rect_.top, rect_.left + rect_.width + extra, rect_.top + rect_.height + extra);
 }
 
+// ---------------------------------------------------------------- Image
+
+Image::Image(Container* parent, Rect rect) : Graphic(parent, rect) {}
+
+void Image::SetPicture(UniqueBitmap picture) {
+  picture_ = std::move(picture);
+  Changed();
+}
+
+void Image::Paint(HDC dc) const {
+  if (!picture_) return;
+  UniqueDC source(CreateCompatibleDC(dc));
+  if (!source) return;
+  SelectGuard select(source.get(), picture_.get());
+  BitBlt(dc, rect_.left, rect_.top, rect_.width, rect_.height, source.get(), 0, 0, SRCCOPY);
+}
+
 // ---------------------------------------------------------------- Line
 
 Line::Line(Container* parent, int x1, int y1, int x2, int y2, Color color)

@@ -92,6 +92,21 @@ class Shape : public Graphic {
   Color fillColor_ = 0;
 };
 
+// VB's Image control: a picture drawn by its container, without a window
+// of its own (the mouse reaches the container through it).
+class Image : public Graphic {
+ public:
+  Image(Container* parent, Rect rect);
+  // The image shows the bitmap from its top-left corner, clipped to its
+  // rectangle; it takes the bitmap over.
+  void SetPicture(UniqueBitmap picture);
+  bool HasPicture() const { return static_cast<bool>(picture_); }
+  void Paint(HDC dc) const override;
+
+ private:
+  UniqueBitmap picture_;
+};
+
 // VB's Line control.
 class Line : public Graphic {
  public:

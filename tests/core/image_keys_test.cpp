@@ -160,7 +160,7 @@ TEST(DefaultImageFile, EveryPageKeyHasItsFile) {
   EXPECT_EQ(core::DefaultImageFile("TabBar", "Tab.Normal.Image"), "tab_inactive.png");
   EXPECT_EQ(core::DefaultImageFile("TabBar", "TabClose.Hover"), "tab_close_hover.png");
   EXPECT_EQ(core::DefaultImageFile("Global", "AnimateLoading"), "animate_loading.png");
-  EXPECT_EQ(core::DefaultImageFile("Backgrounds", "Button.Disabled.Image"), "button_bg_disable.png");
+  EXPECT_EQ(core::DefaultImageFile("Backgrounds", "Button.Disable.Image"), "button_bg_disable.png");
   EXPECT_EQ(core::DefaultImageFile("Backgrounds", "FindInPageBar.Image"), "findinpage_bg.png");
   EXPECT_EQ(core::DefaultImageFile("ComboBox", "Thumb.Hover.Image"), "combo_thumb_hover.png");
   EXPECT_EQ(core::DefaultImageFile("Progress", "Background.Image"), "combo_bg_normal.png");

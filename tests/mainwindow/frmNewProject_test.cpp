@@ -304,6 +304,18 @@ TEST_F(NewProjectTest, IncompleteEntriesAreReportedAndTheDialogStaysOpen) {
   ExpectNothingMade("Blue");
 }
 
+TEST_F(NewProjectTest, ANameOfBlanksOnlyIsRefusedAsAnEmptyOne) {
+  ScriptedPrompter prompts;
+  prompts.AnswerMessage(IDOK);
+  NewProject(prompts, [&](frmNewProject& d) {
+    Fill(d, "   ", kDefaultLabel);
+    EXPECT_TRUE(d.txtSkinName.HasFocus());
+    Click(d.cmdCancel);
+  });
+  EXPECT_EQ(prompts.MessageTexts(), Names{"Please enter new skin name!"});
+  EXPECT_EQ(ProjectGlobals(), (Names{"", "", "", ""}));
+}
+
 TEST_F(NewProjectTest, ATemplateThatHoldsNoSkinLeavesEverythingAsItWas) {
   ExistingProject("Blue", "Blue");
   const std::string oldIni = ReadFile(Projects() + "\\Blue\\pelto.ini");

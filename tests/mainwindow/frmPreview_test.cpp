@@ -49,6 +49,17 @@ bool NoTimerRuns() {
   return true;
 }
 
+// Runs messages until a timer of the given interval has ticked that often.
+bool LetTicksPass(int interval, int count) {
+  auto witness = core::clsTimer::New();
+  int ticks = 0;
+  witness->ThatTime = [&] { ++ticks; };
+  witness->SetInterval(interval);
+  const bool passed = PumpUntil([&] { return ticks >= count; });
+  witness->SetInterval(0);
+  return passed;
+}
+
 // Where a point of the browser window's client area lands in a capture of
 // the whole window taken from its top-left corner.
 POINT InCapture(HWND frame, LONG x, LONG y) {
@@ -135,7 +146,6 @@ class SkinPreviewTest : public MainWindowTest {
   }
   void TearDown() override {
     frmPreview::RetryInterval = 5000;
-    frmPreview::MaxLooks = 12;
     EXPECT_TRUE(NoTimerRuns());
     // Whatever a test started, also where it failed.
     EndBrowsersBut(browsersBefore_);
@@ -229,13 +239,31 @@ TEST_F(SkinPreviewTest, AMinimizedBrowserIsRestoredAndOkStoresTheCaptureAsPrevie
   EXPECT_TRUE(Near(form.picPreview.Point(expected[0].at.x, expected[0].at.y), expected[0].color));
 }
 
+TEST_F(SkinPreviewTest, TheMainWindowTakesNoInputWhileTheDialogIsOpen) {
+  RunningProgram browser(core::PreviewCommandLine(StandInBrowserExe(testing_support::kBrowserV2)));
+  ASSERT_TRUE(browser.WaitUntilIdle());
+  const std::function<void(frmPreview&)> endings[] = {
+      [](frmPreview& d) { Click(d.cmdOK); },
+      [](frmPreview& d) { Click(d.cmdCancel); },
+      [](frmPreview& d) { SendMessageA(d.hWnd(), WM_CLOSE, 0, 0); },
+  };
+  for (const auto& end : endings) {
+    ScriptedPrompter prompts;
+    Capture(prompts, [&](frmPreview& d) {
+      EXPECT_FALSE(IsWindowEnabled(form.hWnd()));
+      end(d);
+      EXPECT_FALSE(d.IsLoaded());
+    });
+    EXPECT_TRUE(IsWindowEnabled(form.hWnd()));
+  }
+}
+
 TEST_F(SkinPreviewTest, WithoutABrowserRunningItStartsItOnceQuotedAndCapturesItsWindowWhenItAppears) {
   const std::string folder = InstallBrowser();
   core::gBrowserFolder = folder;
   // Many quick looks, so that a browser slow to show its window is looked
   // for several times.
   frmPreview::RetryInterval = 50;
-  frmPreview::MaxLooks = 1000;
   const std::set<DWORD> before = BrowserProcesses();
 
   ScriptedPrompter prompts;
@@ -268,18 +296,17 @@ TEST_F(SkinPreviewTest, WithoutAnOpenProjectCaptureShowsNothing) {
 
 // ---------------------------------------------------------------- waiting
 
-TEST_F(SkinPreviewTest, ABrowserThatNeverShowsAWindowIsWaitedForOnlySoLong) {
+TEST_F(SkinPreviewTest, ABrowserThatNeverShowsAWindowIsWaitedForWhileTheDialogIsOpen) {
   StartedCommands started;  // starts nothing: no window will come
   core::gBrowserFolder = *this / "Velmora Browser";
   frmPreview::RetryInterval = 20;
-  frmPreview::MaxLooks = 3;
 
   ScriptedPrompter prompts;
   prompts.AnswerMessage(IDOK);
   Capture(prompts, [&](frmPreview& d) {
+    // More looks than a minute holds at the real interval.
+    EXPECT_TRUE(LetTicksPass(200, 5));
     EXPECT_NE(d.WaitTimer(), nullptr);
-    EXPECT_TRUE(PumpUntil([&] { return d.WaitTimer() == nullptr; }, 10000));
-    EXPECT_TRUE(NoTimerRuns());
     EXPECT_FALSE(d.Captured());
     // OK with nothing captured says so and stays open.
     Click(d.cmdOK);
@@ -300,7 +327,6 @@ TEST_F(SkinPreviewTest, ClosingTheDialogWhileItWaitsStopsAndReleasesItsTimer) {
   StartedCommands started;
   core::gBrowserFolder = *this / "Velmora Browser";
   frmPreview::RetryInterval = 20;
-  frmPreview::MaxLooks = 1000;
 
   ScriptedPrompter prompts;
   Capture(prompts, [&](frmPreview& d) {
@@ -315,12 +341,7 @@ TEST_F(SkinPreviewTest, ClosingTheDialogWhileItWaitsStopsAndReleasesItsTimer) {
   EXPECT_TRUE(NoTimerRuns());
   // No look for the browser after the dialog is gone: a slower timer ticks
   // twice in the time the dialog's would have ticked many times.
-  auto witness = core::clsTimer::New();
-  int ticks = 0;
-  witness->ThatTime = [&] { ++ticks; };
-  witness->SetInterval(60);
-  EXPECT_TRUE(PumpUntil([&] { return ticks >= 2; }));
-  witness->SetInterval(0);
+  EXPECT_TRUE(LetTicksPass(60, 2));
   EXPECT_EQ(started.starts.size(), 1u);
 }
 

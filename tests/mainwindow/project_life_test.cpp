@@ -18,7 +18,7 @@ using testing_support::ReadFile;
 using testing_support::ScriptedPrompter;
 using Texts = std::vector<std::string>;
 
-const char kSkinFail[] =
+const char kOpenFail[] =
     "Cannot read pelto.ini. If it is encoded in UTF-8, convert it to ANSI or Unicode and open again.";
 
 class LifeTest : public ProjectTest {};
@@ -75,7 +75,7 @@ TEST_F(LifeTest, APeltoIniWithoutANameIsRefusedAndTheOpenProjectKeepsWorking) {
     ScriptedPrompter prompts;
     prompts.AnswerMessage(IDNO).AnswerFile(nameless + "\\pelto.ini").AnswerMessage(IDOK);
     ChooseMenu(form, form.mnuOpen);
-    EXPECT_EQ(prompts.MessageTexts(), (Texts{"Do you want to save changes to \"Blue\"?", kSkinFail}));
+    EXPECT_EQ(prompts.MessageTexts(), (Texts{"Do you want to save changes to \"Blue\"?", kOpenFail}));
     EXPECT_EQ(prompts.messages[1].type, static_cast<UINT>(MB_OK));
   }
   EXPECT_EQ(core::gProjectName, "Blue");
@@ -89,6 +89,17 @@ TEST_F(LifeTest, APeltoIniWithoutANameIsRefusedAndTheOpenProjectKeepsWorking) {
   Save();
   EXPECT_EQ(testing_support::ParseIni(blue + "\\pelto.ini")["general"]["author"], "Me");
   EXPECT_EQ(testing_support::ParseIni(nameless + "\\pelto.ini")["general"].count("author"), 0u);
+}
+
+TEST_F(LifeTest, WithTheShippedEnglishFileAnOpenFailureStillSaysPeltoIniCannotBeRead) {
+  InstallEnglish();
+  const std::string nameless = WriteProject("Nameless", "[General]\r\nVersion=1\r\n") + "\\pelto.ini";
+  for (const std::string& file : {nameless, *this / "Gone\\pelto.ini"}) {
+    ScriptedPrompter prompts;
+    prompts.AnswerFile(file).AnswerMessage(IDOK);
+    ChooseMenu(form, form.mnuOpen);
+    EXPECT_EQ(prompts.MessageTexts(), Texts{kOpenFail}) << file;
+  }
 }
 
 TEST_F(LifeTest, WithoutAProjectSaveAndOpenFolderDoNothing) {
@@ -280,7 +291,7 @@ TEST_F(LifeTest, RecentProjectsAreListedNewestFirstAndOpenFromTheMenu) {
     ScriptedPrompter prompts;
     prompts.AnswerMessage(IDOK);
     ChooseMenu(form, form.mnuProjectList(3));
-    EXPECT_EQ(prompts.MessageTexts(), Texts{kSkinFail});
+    EXPECT_EQ(prompts.MessageTexts(), Texts{kOpenFail});
   }
   EXPECT_EQ(core::gProjectName, "Blue");
   EXPECT_EQ(listed(), (Texts{"1. Blue", "2. Green", "-"}));

@@ -193,6 +193,24 @@ TEST_F(SkinCommandsTest, RunSavesWithoutAskingAndPrefersTheRunningBrowser) {
   EXPECT_EQ(started.starts[0].show, SW_SHOWNORMAL);
 }
 
+TEST_F(SkinCommandsTest, RunStopsWhenTheSaveBeforeItFails) {
+  OpenProject("Blue", "Projects\\Blue");
+  core::gBrowserFolder = InstallBrowser();
+  form.txtVersion.SetText("2.0");
+  ASSERT_TRUE(SetFileAttributesA(core::gSkinIni.c_str(), FILE_ATTRIBUTE_READONLY));
+  StartedCommands started;
+  {
+    ScriptedPrompter prompts;
+    prompts.AnswerMessage(IDOK);
+    ChooseMenu(form, form.mnuRun);
+    EXPECT_EQ(prompts.messages.size(), 1u);
+  }
+  SetFileAttributesA(core::gSkinIni.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_TRUE(started.starts.empty());
+  EXPECT_FALSE(Exists(core::gTempFolder + "\\Temp.zqv"));
+  EXPECT_TRUE(core::gModified);
+}
+
 TEST_F(SkinCommandsTest, RunWithoutABrowserAsksForItsFolderOnceAndStops) {
   OpenProject("Blue", "Projects\\Blue");
   StartedCommands started;

@@ -77,33 +77,48 @@ void Put32(std::string& s, uint32_t v) {
   for (int i = 0; i < 4; ++i) s.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
 }
 
-// A one-image icon file of 32-bit pixels (ARGB, row by row from the top).
+// One image of an icon file: 32-bit pixels, ARGB, row by row from the top.
+struct IconImage {
+  int width;
+  int height;
+  std::function<uint32_t(int x, int y)> argb;
+};
+
+// An icon file holding the images in the order given.
+std::string WriteIcon(const std::string& path, const std::vector<IconImage>& images) {
+  std::string directory;
+  std::string data;
+  Put16(directory, 0);
+  Put16(directory, 1);
+  Put16(directory, static_cast<int>(images.size()));
+  uint32_t offset = static_cast<uint32_t>(6 + 16 * images.size());
+  for (const IconImage& i : images) {
+    std::string image;
+    Put32(image, 40);
+    Put32(image, static_cast<uint32_t>(i.width));
+    Put32(image, static_cast<uint32_t>(i.height * 2));
+    Put16(image, 1);
+    Put16(image, 32);
+    for (int n = 0; n < 6; ++n) Put32(image, 0);
+    for (int y = i.height - 1; y >= 0; --y)
+      for (int x = 0; x < i.width; ++x) Put32(image, i.argb(x, y));
+    image += std::string(static_cast<size_t>((i.width + 31) / 32 * 4 * i.height), '\0');
+    directory.push_back(static_cast<char>(i.width));
+    directory.push_back(static_cast<char>(i.height));
+    Put16(directory, 0);
+    Put16(directory, 1);
+    Put16(directory, 32);
+    Put32(directory, static_cast<uint32_t>(image.size()));
+    Put32(directory, offset);
+    offset += static_cast<uint32_t>(image.size());
+    data += image;
+  }
+  return testing_support::WriteFile(path, directory + data);
+}
+
 std::string WriteIcon(const std::string& path, int width, int height,
                       const std::function<uint32_t(int x, int y)>& argb) {
-  std::string pixels;
-  for (int y = height - 1; y >= 0; --y)
-    for (int x = 0; x < width; ++x) Put32(pixels, argb(x, y));
-  std::string mask(static_cast<size_t>((width + 31) / 32 * 4 * height), '\0');
-  std::string image;
-  Put32(image, 40);
-  Put32(image, static_cast<uint32_t>(width));
-  Put32(image, static_cast<uint32_t>(height * 2));
-  Put16(image, 1);
-  Put16(image, 32);
-  for (int i = 0; i < 6; ++i) Put32(image, 0);
-  image += pixels + mask;
-  std::string file;
-  Put16(file, 0);
-  Put16(file, 1);
-  Put16(file, 1);
-  file.push_back(static_cast<char>(width));
-  file.push_back(static_cast<char>(height));
-  Put16(file, 0);
-  Put16(file, 1);
-  Put16(file, 32);
-  Put32(file, static_cast<uint32_t>(image.size()));
-  Put32(file, 22);
-  return testing_support::WriteFile(path, file + image);
+  return WriteIcon(path, {{width, height, argb}});
 }
 
 void Type(ui::TextBox& box, const std::string& text) {
@@ -692,44 +707,46 @@ TEST_F(CutterCutTest, TheCustomFrameIsCutFromEveryCell) {
 
 TEST_F(CutterCutTest, AnIconIsShownAndCutThroughItsTemporaryPng) {
   // Left half half-transparent blue, right half opaque red.
-  auto argb = [](int x, int) -> uint32_t { return x < 16 ? 0x800000FFu : 0xFFFF0000u; };
-  std::string path = WriteIcon(Img("star.ico"), 32, 16, argb);
+  auto argb = [](int x, int) -> uint32_t { return x < 8 ? 0x800000FFu : 0xFFFF0000u; };
+  std::string path = WriteIcon(Img("star.ico"), 16, 16, argb);
   OpenWith(path);
   std::string png = *this / "Temp\\star.png";
   EXPECT_EQ(form.IconPng(), png);
   ASSERT_TRUE(testing_support::Exists(png));
-  EXPECT_EQ(Boxes(), (std::vector<std::string>{"4", "4", "0", "0", "8", "16"}));
-  EXPECT_EQ(form.picView.Point(OffsetX(32) + 20, OffsetY(16) + 3), RGB(255, 0, 0));
+  EXPECT_EQ(Boxes(), (std::vector<std::string>{"1", "1", "0", "0", "16", "16"}));
+  EXPECT_EQ(form.picView.Point(OffsetX(16) + 12, OffsetY(16) + 3), RGB(255, 0, 0));
 
   testing_support::ScriptedPrompter prompter;
   prompter.AnswerMessage(IDOK).AnswerFile("");
   Click(form.cmdCut.hWnd());
-  std::vector<std::string> files = Frames(Img("star"), 4);
+  std::vector<std::string> files = Frames(Img("star"), 1);
   ASSERT_EQ(prompter.messages.size(), 1u);
   EXPECT_EQ(prompter.messages[0].text, Success(files));
   EXPECT_FALSE(testing_support::Exists(png));
 
-  for (int i = 0; i < 4; ++i) {
-    SCOPED_TRACE(i);
-    ImageFile frame = ReadImage(files[i]);
-    ASSERT_EQ(frame.width, 8);
-    ASSERT_EQ(frame.height, 16);
-    if (i < 2) {
-      EXPECT_EQ(frame.Colour(3, 3), RGB(0, 0, 255));
-      EXPECT_NEAR(frame.Alpha(3, 3), 0x80, 1);
-    } else {
-      EXPECT_EQ(frame.Colour(3, 3), RGB(255, 0, 0));
-      EXPECT_EQ(frame.Alpha(3, 3), 0xFF);
-    }
-  }
+  ImageFile frame = ReadImage(files[0]);
+  ASSERT_EQ(frame.width, 16);
+  ASSERT_EQ(frame.height, 16);
+  EXPECT_EQ(frame.Colour(3, 3), RGB(0, 0, 255));
+  EXPECT_NEAR(frame.Alpha(3, 3), 0x80, 1);
+  EXPECT_EQ(frame.Colour(12, 3), RGB(255, 0, 0));
+  EXPECT_EQ(frame.Alpha(12, 3), 0xFF);
+}
+
+TEST_F(CutterCutTest, AnIconIsTakenAtTheSmallIconSize) {
+  ASSERT_EQ(GetSystemMetrics(SM_CXSMICON), 16);
+  OpenWith(WriteIcon(Img("two.ico"), {{32, 32, [](int, int) { return 0xFF0000FFu; }},
+                                      {16, 16, [](int, int) { return 0xFFFF0000u; }}}));
+  EXPECT_EQ(Boxes(), (std::vector<std::string>{"1", "1", "0", "0", "16", "16"}));
+  EXPECT_EQ(form.picView.Point(OffsetX(16) + 8, OffsetY(16) + 8), RGB(255, 0, 0));
 }
 
 TEST_F(CutterCutTest, AnotherIconOfTheSameNameIsNeverCutFromTheOldPng) {
-  OpenWith(WriteIcon(Img("a\\star.ico"), 32, 16, [](int, int) { return 0xFF00FF00u; }));
+  OpenWith(WriteIcon(Img("a\\star.ico"), 16, 16, [](int, int) { return 0xFF00FF00u; }));
   // Typed in, not chosen: the next redraw and the cut take the icon named now.
-  form.txtFile.SetText(WriteIcon(Img("b\\star.ico"), 32, 16, [](int, int) { return 0xFFFF0000u; }));
+  form.txtFile.SetText(WriteIcon(Img("b\\star.ico"), 16, 16, [](int, int) { return 0xFFFF0000u; }));
   form.ShowCut(false);
-  EXPECT_EQ(form.picView.Point(OffsetX(32) + 1, OffsetY(16) + 1), RGB(255, 0, 0));
+  EXPECT_EQ(form.picView.Point(OffsetX(16) + 1, OffsetY(16) + 1), RGB(255, 0, 0));
 
   testing_support::ScriptedPrompter prompter;
   prompter.AnswerMessage(IDOK).AnswerFile("");

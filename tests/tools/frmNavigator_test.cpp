@@ -4,6 +4,7 @@
 
 #include "core/globals.h"
 #include "support/files.h"
+#include "support/pump.h"
 #include "tool_form_support.h"
 
 namespace {
@@ -73,6 +74,67 @@ TEST_F(NavigatorTest, ClosingRecordsThatItWasClosedAndWhereItWas) {
 
   Open();
   EXPECT_EQ(Text(Outer(form)), "33 44 600 400");
+}
+
+TEST_F(NavigatorTest, AMinimisedOrMaximisedWindowRecordsItsRestoredPlace) {
+  for (ui::WindowState state : {ui::WindowState::Minimized, ui::WindowState::Maximized}) {
+    Open();
+    form.Show();
+    form.Move(33, 44, 600, 400);
+    form.SetState(state);
+    ASSERT_TRUE(form.Unload());
+    EXPECT_EQ(Setting("NavigatorRect"), "33 44 600 400");
+  }
+}
+
+TEST_F(NavigatorTest, TheBarsScrollThePictureSmoothlyAndNeverPastItsEdge) {
+  Open();
+  form.Show();
+  SetClientSize(form, 400, 221);
+  HWND box = form.picScrollBox.hWnd();
+  UINT lines = 3;
+  SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+  const int bottom = form.picScrollBox.ScaleHeight() - form.picClient.Height();
+  const int notch = -20 * static_cast<int>(lines);
+  struct Case {
+    UINT msg;
+    WPARAM wParam;
+    int top;
+    int left;
+  };
+  const Case cases[] = {
+      {WM_VSCROLL, SB_BOTTOM, bottom, 0},
+      {WM_VSCROLL, SB_PAGEDOWN, bottom, 0},
+      {WM_VSCROLL, SB_TOP, 0, 0},
+      {WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-60)), 0, 0},  // half a notch towards the user
+      {WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-60)), notch, 0},
+      {WM_HSCROLL, SB_LINEDOWN, notch, -1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.msg);
+    SendMessageA(box, c.msg, c.wParam, 0);
+    EXPECT_TRUE(testing_support::PumpUntil([&] {
+      return !form.tmrVertical.Running() && !form.tmrHorizontal.Running();
+    }));
+    EXPECT_EQ(form.picClient.Top(), c.top);
+    EXPECT_EQ(form.picClient.Left(), c.left);
+    EXPECT_EQ(-GetScrollPos(box, SB_VERT), c.top);
+  }
+  // A viewport as large as the picture hides both bars and shows the
+  // picture from its corner; a bar shown again starts there too.
+  SetClientSize(form, 760, 400);
+  EXPECT_EQ(GetWindowLongPtrA(box, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL), 0);
+  EXPECT_EQ(form.picClient.Top(), 0);
+  EXPECT_EQ(form.picClient.Left(), 0);
+  SetClientSize(form, 400, 221);
+  EXPECT_EQ(GetScrollPos(box, SB_VERT), 0);
+  EXPECT_EQ(GetScrollPos(box, SB_HORZ), 0);
+
+  // A scroll under way stops with the window.
+  SendMessageA(box, WM_VSCROLL, SB_BOTTOM, 0);
+  EXPECT_TRUE(form.tmrVertical.Running());
+  form.Unload();
+  EXPECT_FALSE(form.tmrVertical.Running());
 }
 
 TEST_F(NavigatorTest, TheCloseBoxAndEscapeCloseItTheSameWay) {

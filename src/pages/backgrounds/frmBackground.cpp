@@ -68,8 +68,6 @@ int RowIndex(const std::string& stem) { return static_cast<int>(&Row(stem) - kEl
 // The main panel is always drawn: it has no transparent style.
 bool IsMainPanel(const ElementRow& row) { return std::string(row.stem) == "MainBkgnd"; }
 
-constexpr ui::Color kSysHighlightText = 0x8000000E;
-
 }  // namespace
 
 BackgroundEditorDesign frmBackground::ElementDesign(const std::string& stem, int left, int top) {
@@ -96,6 +94,8 @@ BackgroundEditorDesign frmBackground::ElementDesign(const std::string& stem, int
 }
 
 frmBackground::frmBackground() {
+  // Panel 3 comes to lie in front of panel 0, panel 2 in front of panel 1.
+  SetSubPages(picTabs, lblPage, kPanelTop);
   for (int i = 0; i < kSubPages; ++i) {
     names_.Add("picTabs(" + std::to_string(i) + ")", picTabs(i));
     names_.Add("lblPage(" + std::to_string(i) + ")", lblPage(i));
@@ -143,11 +143,6 @@ ui::ControlArray<ui::Label>::Factory frmBackground::CaptionLabels(ui::PictureBox
   };
 }
 
-void frmBackground::PaintSelector(ui::Label& selector, bool selected) {
-  selector.SetBackColor(selected ? ui::kSysHighlight : ui::kSysWindow);
-  selector.SetForeColor(selected ? kSysHighlightText : ui::kSysWindowText);
-}
-
 void frmBackground::Bind() {
   for (int i = 0; i < kSubPages; ++i)
     lblPage(i).MouseDown = [this, i](int button, int shift, int x, int y) {
@@ -155,39 +150,17 @@ void frmBackground::Bind() {
     };
 }
 
-void frmBackground::Form_Load() {
-  for (int i = 1; i < picTabs.Count(); ++i) picTabs(i).SetTop(kPanelTop);
-  // Panel 3 lies above panel 0, panel 2 above panel 1 (both above the
-  // sub-page-0 editors already).
-  for (int i : {3, 2})
-    SetWindowPos(picTabs(i).hWnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  SetCaptions();
-}
-
-void frmBackground::lblPage_MouseDown(int index, int, int, float, float) {
-  for (int i = 0; i < lblPage.Count(); ++i) {
-    PaintSelector(lblPage(i), i == index);
-    // Panel 0 holds everything else: it is never hidden.
-    if (i == index)
-      picTabs(i).SetVisible(true);
-    else if (i > 0)
-      picTabs(i).SetVisible(false);
-  }
-}
+void frmBackground::lblPage_MouseDown(int index, int, int, float, float) { ShowSubPage(index); }
 
 void frmBackground::SetCaptions() {
   if (gLanguageFile.empty()) return;
-  struct LabelArray {
-    const char* key;
-    ui::ControlArray<ui::Label>& labels;
-  };
-  for (const LabelArray& array :
-       {LabelArray{"Image", lblImage}, LabelArray{"File", lblFile}, LabelArray{"Start_Offset", lblStartOffset},
-        LabelArray{"End_Offset", lblEndOffset}, LabelArray{"Style", lblStyle}, LabelArray{"Start_Color", lblStartColor},
-        LabelArray{"End_Color", lblEndColor}}) {
-    std::string text = GetLangString(array.key);
-    for (int i = 0; i < array.labels.Count(); ++i) array.labels(i).SetCaption(text);
-  }
+  SetSharedCaptions({{"Image", lblImage},
+                     {"File", lblFile},
+                     {"Start_Offset", lblStartOffset},
+                     {"End_Offset", lblEndOffset},
+                     {"Style", lblStyle},
+                     {"Start_Color", lblStartColor},
+                     {"End_Color", lblEndColor}});
   lblNote(0).SetCaption(GetLangString("Backgrounds_Note"));
   for (const char* stem : kCaptionOrder) {
     BackgroundEditor& editor = Element(RowIndex(stem));

@@ -16,7 +16,7 @@ class frmBackground : public EmbeddedPage {
  public:
   static constexpr int kSubPages = 4;
   static constexpr int kElementCount = 15;
-  // Where the panels of sub-pages 1 to 3 lie (Form_Load puts them there).
+  // Where the panels of sub-pages 1 to 3 lie (the load puts them there).
   static constexpr int kPanelTop = 80;
 
   frmBackground();
@@ -124,13 +124,9 @@ class frmBackground : public EmbeddedPage {
   // into it.
   const std::vector<std::string>& UncopiedImages() const { return m_UncopiedImages; }
 
- protected:
-  void Form_Load() override;
-
  private:
   // The design of an element editor from the page's element table.
   static BackgroundEditorDesign ElementDesign(const std::string& stem, int left, int top);
-  static void PaintSelector(ui::Label& selector, bool selected);
   // The factory of a caption label array: member i in the given group of
   // Element(i).
   ui::ControlArray<ui::Label>::Factory CaptionLabels(ui::PictureBox BackgroundEditor::*group, ui::Rect rect,

@@ -15,7 +15,7 @@ namespace {
 constexpr const char* kSection = "Colors";
 
 // The fifteen text colours, in the order they are shown, loaded and saved.
-struct RowSpec {
+struct RowDesign {
   const char* stem;        // control names: txt<stem>TextColor ...
   const char* caption;     // designed caption of the row's label
   const char* captionKey;  // its language key
@@ -24,7 +24,7 @@ struct RowSpec {
   const char* readDefault;
 };
 
-constexpr RowSpec kRows[frmColor::kTextRows] = {
+constexpr RowDesign kRows[frmColor::kTextRows] = {
     {"Caption", "Caption:", "Caption_Bar", "Caption.Text", "Caption.Text", "#666666"},
     {"TabActive", "Tab Active:", "Tab_Active", "Tab.Active.Text", "Tab.Active.Text", "#000000"},
     {"TabHover", "Tab Hover:", "Tab_Hover", "Tab.Hover.Text", "Tab.Hover.Text", "#000066"},
@@ -47,8 +47,6 @@ constexpr RowSpec kRows[frmColor::kTextRows] = {
     {"StatusAddress", "Status Bar Address:", "Status_Address_Text", "Status.Address.Text", "Status.Address.Text",
      "#000000"},
 };
-
-constexpr ui::Color kSysHighlightText = 0x8000000E;
 
 // VB's Trim: blanks only.
 std::string TrimBlanks(const std::string& text) {
@@ -166,6 +164,8 @@ void InertSeparatorFrame::AddNames(ControlNames& names) {
 
 frmColor::frmColor() {
   OnWindowColour(fraTextColor);
+  // Its sub-page panels stay where they were designed.
+  SetSubPages(picTabs, lblPage);
   for (int i = 0; i < kSubPages; ++i) {
     names_.Add("picTabs(" + std::to_string(i) + ")", picTabs(i));
     names_.Add("lblPage(" + std::to_string(i) + ")", lblPage(i));
@@ -205,11 +205,6 @@ ui::ControlArray<ui::Label>::Factory frmColor::GradientLabels(int top, const cha
   };
 }
 
-void frmColor::PaintSelector(ui::Label& selector, bool selected) {
-  selector.SetBackColor(selected ? ui::kSysHighlight : ui::kSysWindow);
-  selector.SetForeColor(selected ? kSysHighlightText : ui::kSysWindowText);
-}
-
 void frmColor::Bind() {
   for (int i = 0; i < kSubPages; ++i)
     lblPage(i).MouseDown = [this, i](int button, int shift, int x, int y) {
@@ -234,26 +229,11 @@ void frmColor::Bind() {
   MenuItemHover.BorderColor.Changed = [this] { PaintHoverGradient(); };
 }
 
-void frmColor::Form_Load() { SetCaptions(); }
-
-void frmColor::lblPage_MouseDown(int index, int, int, float, float) {
-  for (int i = 0; i < lblPage.Count(); ++i) {
-    PaintSelector(lblPage(i), i == index);
-    // Panel 0 holds everything else: it is never hidden.
-    if (i == index)
-      picTabs(i).SetVisible(true);
-    else if (i > 0)
-      picTabs(i).SetVisible(false);
-  }
-}
+void frmColor::lblPage_MouseDown(int index, int, int, float, float) { ShowSubPage(index); }
 
 void frmColor::SetCaptions() {
   if (gLanguageFile.empty()) return;
-  for (int i = 0; i < 2; ++i) {
-    lblStartColor(i).SetCaption(GetLangString("Start_Color"));
-    lblEndColor(i).SetCaption(GetLangString("End_Color"));
-    lblBorderColor(i).SetCaption(GetLangString("Border_Color"));
-  }
+  SetSharedCaptions({{"Start_Color", lblStartColor}, {"End_Color", lblEndColor}, {"Border_Color", lblBorderColor}});
   MenuItemChecked.fra.SetCaption(GetLangString("Menu_Item_Checked"));
   MenuItemHover.fra.SetCaption(GetLangString("Menu_Item_Hover"));
   lblNote(0).SetCaption(GetLangString("Colors_Note"));

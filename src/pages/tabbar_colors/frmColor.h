@@ -162,11 +162,7 @@ class frmColor : public EmbeddedPage {
     return names_.FindAs<T>(name);
   }
 
- protected:
-  void Form_Load() override;
-
  private:
-  static void PaintSelector(ui::Label& selector, bool selected);
   ui::ControlArray<ui::Label>::Factory GradientLabels(int top, const char* caption);
   MenuItemGradient& Gradient(int index) { return index == 0 ? MenuItemChecked : MenuItemHover; }
   void Bind() override;

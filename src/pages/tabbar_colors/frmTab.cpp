@@ -17,7 +17,6 @@ namespace {
 
 constexpr char kSection[] = "TabBar";
 constexpr char kImageFolder[] = "control";
-constexpr ui::Color kSysHighlightText = 0x8000000E;
 
 // The items of the progress style list, in list order, as stored.
 constexpr const char* kProgressStyles[] = {"Animation", "Progress", "None"};
@@ -140,6 +139,7 @@ ui::ControlArray<ui::Label>::Factory frmTab::PaddingLabels(const char* caption, 
 frmTab::frmTab() {
   PaintOnWindow(*this);
   for (int i = 0; i < kSubPages; ++i) PaintSelector(lblPage(i), i == 0);
+  SetSubPages(picTabs, lblPage, kPanelTop);
   AddNames();
 }
 
@@ -234,11 +234,6 @@ void frmTab::AddNames() {
     names_.Add(n.name, n.control);
 }
 
-void frmTab::PaintSelector(ui::Label& selector, bool selected) {
-  selector.SetBackColor(selected ? ui::kSysHighlight : ui::kSysWindow);
-  selector.SetForeColor(selected ? kSysHighlightText : ui::kSysWindowText);
-}
-
 void frmTab::Bind() {
   for (int i = 0; i < kSubPages; ++i)
     lblPage(i).MouseDown = [this, i](int button, int shift, int x, int y) {
@@ -268,45 +263,20 @@ void frmTab::Bind() {
 
 // ---------------------------------------------------------------- shell
 
-void frmTab::Form_Load() {
-  for (int i = 1; i < picTabs.Count(); ++i) {
-    picTabs(i).SetTop(kPanelTop);
-    // In front of the sub-page-0 frames, which it covers while it shows.
-    SetWindowPos(picTabs(i).hWnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  }
-  SetCaptions();
-}
-
-void frmTab::lblPage_MouseDown(int index, int, int, float, float) {
-  for (int i = 0; i < lblPage.Count(); ++i) {
-    PaintSelector(lblPage(i), i == index);
-    // Panel 0 holds everything else: it is never hidden.
-    if (i == index)
-      picTabs(i).SetVisible(true);
-    else if (i > 0)
-      picTabs(i).SetVisible(false);
-  }
-}
+void frmTab::lblPage_MouseDown(int index, int, int, float, float) { ShowSubPage(index); }
 
 void frmTab::SetCaptions() {
   if (gLanguageFile.empty()) return;
-  struct LabelArray {
-    const char* key;
-    ui::ControlArray<ui::Label>& labels;
-  };
-  for (const LabelArray& array : {LabelArray{"Image", lblImage}, LabelArray{"File", lblFile},
-                                  LabelArray{"Start_Offset", lblStartOffset}, LabelArray{"End_Offset", lblEndOffset},
-                                  LabelArray{"Style", lblStyle}}) {
-    std::string text = GetLangString(array.key);
-    for (int i = 0; i < array.labels.Count(); ++i) array.labels(i).SetCaption(text);
-  }
-  for (int i = 0; i < 2; ++i) {
-    lblTop(i).SetCaption(GetLangString("Top"));
-    lblLeft(i).SetCaption(GetLangString("Left"));
-    lblBottom(i).SetCaption(GetLangString("Bottom"));
-    lblRight(i).SetCaption(GetLangString("right"));
-    lblPadding(i).SetCaption(GetLangString("Padding"));
-  }
+  SetSharedCaptions({{"Image", lblImage},
+                     {"File", lblFile},
+                     {"Start_Offset", lblStartOffset},
+                     {"End_Offset", lblEndOffset},
+                     {"Style", lblStyle},
+                     {"Top", lblTop},
+                     {"Left", lblLeft},
+                     {"Bottom", lblBottom},
+                     {"right", lblRight},
+                     {"Padding", lblPadding}});
   chkTabFlipSettings.SetCaption(GetLangString("Flip_Settings"));
   lblNote(0).SetCaption(GetLangString("TabBar_Note"));
   lblTabActiveStartOut.SetCaption(GetLangString("Start_Out"));
@@ -467,8 +437,12 @@ void frmTab::LoadTabBar() {
   lblPage_MouseDown(0, 1, 1, 1.0f, 1.0f);
   LoadFlag(chkTabFlipSettings, "FlipSettings");
   for (int i = 0; i < kTabStates; ++i) LoadTabState(TabStateAt(i));
-  TabActiveBkgnd.Load();
-  TabInactiveBkgnd.Load();
+  // A stretch value the box cannot show leaves it unticked, as a missing
+  // one does, rather than as the project opened before had it.
+  for (BackgroundEditor* editor : {&TabActiveBkgnd, &TabInactiveBkgnd}) {
+    editor->chkStretch.SetValue(ui::CheckBox::kUnchecked);
+    editor->Load();
+  }
   LoadProgress();
   LoadCloseButton();
 }

@@ -17,7 +17,7 @@ namespace pages {
 class frmTab : public EmbeddedPage {
  public:
   static constexpr int kSubPages = 2;
-  // Where the panel of sub-page 1 lies (Form_Load puts it there).
+  // Where the panel of sub-page 1 lies (the load puts it there).
   static constexpr int kPanelTop = 80;
 
   frmTab();
@@ -213,9 +213,6 @@ class frmTab : public EmbeddedPage {
   // into it.
   const std::vector<std::string>& UncopiedImages() const { return m_UncopiedImages; }
 
- protected:
-  void Form_Load() override;
-
  private:
   // Caption labels of a tab frame and of the frames laid out like one.
   static constexpr ui::Rect kTabImageLabel{8, 13, 81, 17};
@@ -230,7 +227,6 @@ class frmTab : public EmbeddedPage {
                                                  const std::string& defaultFile);
   static ui::ControlArray<ui::Label>::Factory CaptionLabels(const char* caption, LabelPlaces places);
   ui::ControlArray<ui::Label>::Factory PaddingLabels(const char* caption, int left);
-  static void PaintSelector(ui::Label& selector, bool selected);
   void Bind() override;
   void AddNames();
 

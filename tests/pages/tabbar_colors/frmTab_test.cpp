@@ -519,6 +519,20 @@ TEST_F(TabPageTest, NothingOfTheProjectOpenedBeforeStaysInThePage) {
   EXPECT_EQ(core::ReadIni(core::gSkinIni, "TabBar", "Tab.Normal.Padding"), "7 8");
 }
 
+TEST_F(TabPageTest, ABackgroundStretchThatIsMissingOrNoWholeNumberLoadsUnticked) {
+  for (const std::string stored : {"", "yes", "1.5"}) {
+    SCOPED_TRACE(stored);
+    WriteIniText("[TabBar]\r\nBackground.Image.stretch=1\r\nInactiveBackground.Image.stretch=1\r\n");
+    LoadPage();
+    ASSERT_EQ(page.TabActiveBkgnd.chkStretch.Value(), 1);
+    WriteIniText("[TabBar]\r\nBackground.Image.stretch=" + stored + "\r\nInactiveBackground.Image.stretch=" + stored +
+                 "\r\n");
+    LoadPage();
+    EXPECT_EQ(page.TabActiveBkgnd.chkStretch.Value(), 0);
+    EXPECT_EQ(page.TabInactiveBkgnd.chkStretch.Value(), 0);
+  }
+}
+
 TEST_F(TabPageTest, OutsideImagesAreCopiedUnderTheirDefaultNamesOrTheKeysCurrentFile) {
   WriteIniText("[TabBar]\r\nTabClose.Hover=control\\my_close_hover.png\r\nTabProgress.Style=Animation\r\n");
   LoadPage();
