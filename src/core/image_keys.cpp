@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <iterator>
 #include <vector>
 
@@ -56,8 +57,8 @@ constexpr ImageKeyDefault kImageKeyDefaults[] = {
     {"ComboBox", "Thumb.Normal.Image", "control", "combo_thumb_normal.png"},
     {"ComboBox", "Thumb.Hover.Image", "control", "combo_thumb_hover.png"},
 
-    // The same file as the combo box's normal background: a first outside
-    // image for an empty key lands on that file.
+    // The same file as the combo box's normal background: while that key
+    // names it, an outside image goes to a free name instead (StoreImageKey).
     {"Progress", "Foreground.Image", "control", "progress_fg.png"},
     {"Progress", "Background.Image", "control", "combo_bg_normal.png"},
 };
@@ -76,6 +77,57 @@ std::string NormalisedPath(const std::string& path) {
 bool SamePath(const std::string& a, const std::string& b) {
   std::string fullA = NormalisedPath(a);
   return !fullA.empty() && EqualsNoCase(fullA, NormalisedPath(b));
+}
+
+// Every key=value line of every section of file, without the line of
+// [section] key itself.
+std::vector<std::string> OtherKeyValues(const std::string& file, const std::string& section, const std::string& key) {
+  std::vector<std::string> values;
+  // A buffer that was filled to its end may have lost lines: a larger one.
+  auto readAll = [](std::vector<char>& buffer, auto read) {
+    for (buffer.resize(32768);; buffer.resize(buffer.size() * 2)) {
+      DWORD n = read(buffer.data(), static_cast<DWORD>(buffer.size()));
+      if (n + 2 < buffer.size()) return n;
+    }
+  };
+  std::vector<char> names;
+  std::vector<char> lines;
+  DWORD n = readAll(names, [&file](char* data, DWORD size) {
+    return GetPrivateProfileSectionNamesA(data, size, file.c_str());
+  });
+  for (const char* name = names.data(); name < names.data() + n && *name; name += strlen(name) + 1) {
+    DWORD m = readAll(lines, [&file, name](char* data, DWORD size) {
+      return GetPrivateProfileSectionA(name, data, size, file.c_str());
+    });
+    for (const char* line = lines.data(); line < lines.data() + m && *line; line += strlen(line) + 1) {
+      std::string text = line;
+      size_t equals = text.find('=');
+      if (equals == std::string::npos) continue;
+      std::string lineKey = text.substr(0, equals);
+      lineKey.erase(lineKey.find_last_not_of(" \t") + 1);
+      if (EqualsNoCase(name, section) && EqualsNoCase(lineKey, key)) continue;
+      values.push_back(text.substr(equals + 1));
+    }
+  }
+  return values;
+}
+
+// The project-relative target under which a copy replaces no file that
+// another key names: subFolder\defaultFile, else the spare name, else the
+// spare (or default) name numbered from 2.
+std::string FreeTarget(const std::string& file, const std::string& section, const std::string& key,
+                       const std::string& subFolder, const std::string& defaultFile, const std::string& spareFile) {
+  auto inFolder = [&subFolder](const std::string& name) { return subFolder.empty() ? name : subFolder + "\\" + name; };
+  std::string target = inFolder(defaultFile);
+  if (!NamedByAnotherKey(file, section, key, target)) return target;
+  std::string base = spareFile.empty() ? defaultFile : spareFile;
+  target = inFolder(base);
+  size_t dot = base.find_last_of('.');
+  std::string stem = dot == std::string::npos ? base : base.substr(0, dot);
+  std::string extension = dot == std::string::npos ? "" : base.substr(dot);
+  for (int number = 2; NamedByAnotherKey(file, section, key, target); ++number)
+    target = inFolder(stem + std::to_string(number) + extension);
+  return target;
 }
 
 // Creates every missing folder of the project-relative folder path.
@@ -117,6 +169,20 @@ bool IsInsideProject(const std::string& value) {
   return full.size() > project.size() && EqualsNoCase(full.substr(0, project.size()), project);
 }
 
+bool NamedByAnotherKey(const std::string& file, const std::string& section, const std::string& key,
+                       const std::string& target) {
+  std::string full = NormalisedPath(GetFullPath(ReplaceAll(target, "/", "\\")));
+  if (full.empty()) return false;
+  for (const std::string& value : OtherKeyValues(file, section, key)) {
+    std::string trimmed = value;
+    trimmed.erase(0, trimmed.find_first_not_of(" \t"));
+    trimmed.erase(trimmed.find_last_not_of(" \t") + 1);
+    if (trimmed.empty()) continue;
+    if (EqualsNoCase(NormalisedPath(GetFullPath(ReplaceAll(trimmed, "/", "\\"))), full)) return true;
+  }
+  return false;
+}
+
 bool CopyIntoProject(const std::string& source, const std::string& target) {
   if (!IsInsideProject(target)) return false;
   std::string destination = GetFullPath(target);
@@ -128,8 +194,8 @@ bool CopyIntoProject(const std::string& source, const std::string& target) {
 }
 
 ImageKeyResult StoreImageKey(const std::string& file, const std::string& section, const std::string& key,
-                             const std::string& path, const std::string& subFolder,
-                             const std::string& defaultFile) {
+                             const std::string& path, const std::string& subFolder, const std::string& defaultFile,
+                             const std::string& spareFile) {
   if (path.empty()) {
     WriteIni(file, section, key, std::nullopt);
     return {};
@@ -144,13 +210,12 @@ ImageKeyResult StoreImageKey(const std::string& file, const std::string& section
   }
 
   // Outside the project: copied under the key's current file, or under the
-  // default name while the key names no file inside the project.
+  // default name while the key names no file inside the project; never
+  // over a file that another key names.
   std::string stored = ReadIni(file, section, key, "");
   std::string target = stored;
-  if (!IsInsideProject(target)) {
-    std::string name = defaultFile.empty() ? NameOf(value) : defaultFile;
-    target = subFolder.empty() ? name : subFolder + "\\" + name;
-  }
+  if (!IsInsideProject(target) || NamedByAnotherKey(file, section, key, target))
+    target = FreeTarget(file, section, key, subFolder, defaultFile.empty() ? NameOf(value) : defaultFile, spareFile);
   if (!CopyIntoProject(value, target)) return {"", true};
   if (target != stored) WriteIni(file, section, key, target);
   return {target, false};

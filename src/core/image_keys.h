@@ -44,6 +44,11 @@ struct ImageKeyResult {
   bool copyFailed = false;
 };
 
+// True when a key of file other than [section] key names the
+// project-relative target (whatever the letter case or the slashes).
+bool NamedByAnotherKey(const std::string& file, const std::string& section, const std::string& key,
+                       const std::string& target);
+
 // Stores an image key of section in file (gSkinIni) from path, the text of
 // the page's image box:
 // - an empty path deletes the key;
@@ -54,9 +59,13 @@ struct ImageKeyResult {
 //   value, or under subFolder\defaultFile while the key has none (or one
 //   that would lie outside the project), and the key is written once the
 //   copy succeeded.
+// A copy never replaces a file that another key of the file names: the
+// image then goes to subFolder\defaultFile, or when that is named too, to
+// the first of subFolder\spareFile, then the spare (or default) name
+// numbered 2, 3 ... that no other key names.
 ImageKeyResult StoreImageKey(const std::string& file, const std::string& section, const std::string& key,
-                             const std::string& path, const std::string& subFolder,
-                             const std::string& defaultFile);
+                             const std::string& path, const std::string& subFolder, const std::string& defaultFile,
+                             const std::string& spareFile = "");
 // StoreImageKey's copiedAs: what a page puts back into its image box.
 std::string SaveImageKey(const std::string& file, const std::string& section, const std::string& key,
                          const std::string& path, const std::string& subFolder, const std::string& defaultFile);

@@ -87,8 +87,23 @@ std::vector<CaptionRow> CaptionTable(frmTarnell& f) {
 
       // Labels that several pages share come here, each array with one
       // text for all its elements.
+      {Lang("Image"), ToEach(f.lblImage)},
       {Lang("File"), ToEach(f.lblFile)},
+      {Lang("Start_Offset"), ToEach(f.lblStartOffset)},
+      {Lang("End_Offset"), ToEach(f.lblEndOffset)},
       {Lang("Padding"), ToEach(f.lblPadding)},
+      {Lang("Start_Out"), ToEach(f.lblStartOut)},
+      {Lang("End_Out"), ToEach(f.lblEndOut)},
+      {Lang("Style"), ToEach(f.lblStyle)},
+      // The padding marks of the inactive, then the active side-bar tab.
+      {Lang("Top"), To(f.lblTop(0))},
+      {Lang("Left"), To(f.lblLeft(0))},
+      {Lang("Bottom"), To(f.lblBottom(0))},
+      {Lang("right"), To(f.lblRight(0))},
+      {Lang("Top"), To(f.lblTop(1))},
+      {Lang("Left"), To(f.lblLeft(1))},
+      {Lang("Bottom"), To(f.lblBottom(1))},
+      {Lang("right"), To(f.lblRight(1))},
 
       // Shared caption texts, for the rows below and for the other windows.
       {Lang("Browse"), Into(gTextBrowse)},
@@ -162,6 +177,51 @@ std::vector<CaptionRow> CaptionTable(frmTarnell& f) {
       {Lang("Icon"), To(f.lblSmallIcon)},
       {Shared(gTextBrowse), To(f.cmdSmallBrowse)},
       {[&f] { return f.cmdReplaceButton.Caption(); }, To(f.cmdReplaceIcons)},
+
+      // Side Bar page.
+      {Lang("SideBar_Note"), To(f.lblNote(4))},
+      {Lang("Active_Tab"), To(f.SideBarTabActive.fra)},
+      {Lang("Normal_Tab"), To(f.SideBarTabNormal.fra)},
+      {Lang("Tab_Background"), To(f.SideBarTabBkgnd.fra)},
+      {Lang("Title_Background"), To(f.SideBarTitleBkgnd.fra)},
+      {Shared(gTextBrowse), To(f.SideBarTabActive.image.cmdBrowse)},
+      {Shared(gTextBrowse), To(f.SideBarTabNormal.image.cmdBrowse)},
+      {Shared(gTextBrowse), To(f.SideBarTabBkgnd.cmdBrowse)},
+      {Shared(gTextBrowse), To(f.SideBarTitleBkgnd.cmdBrowse)},
+      {Shared(gTextStretch), To(f.SideBarTabActive.image.chkStretch)},
+      {Shared(gTextStretch), To(f.SideBarTabNormal.image.chkStretch)},
+      {Shared(gTextStretch), To(f.SideBarTabBkgnd.chkStretch)},
+      {Shared(gTextStretch), To(f.SideBarTitleBkgnd.chkStretch)},
+      {Shared(gTextVerticalGradient), To(f.SideBarTabBkgnd.chkGradientHorizontal)},
+      {Shared(gTextVerticalGradient), To(f.SideBarTitleBkgnd.chkGradientHorizontal)},
+      {Lang("Start_Color"), ToEach(f.lblStartColor)},
+      {Lang("End_Color"), ToEach(f.lblEndColor)},
+      {Lang("Flip_Settings1"), To(f.chkFlipSettings)},
+
+      // Combo Box page.
+      {Lang("ComboBox_Note"), To(f.lblNote(5))},
+      {Lang("Normal_Background"), To(f.fraComboNormal)},
+      {Lang("Hover_Background"), To(f.fraComboHover)},
+      {Lang("Drop_Down"), To(f.fraComboDropDown)},
+      {Lang("Normal"), To(f.lblComboDropDownNormal)},
+      {Lang("Hover"), To(f.lblComboDropDownHover)},
+      {Shared(gTextBrowse), To(f.ComboNormal.cmdBrowse)},
+      {Shared(gTextBrowse), To(f.ComboHover.cmdBrowse)},
+      {Shared(gTextBrowse), To(f.cmdComboDropDownNormalBrowse)},
+      {Shared(gTextBrowse), To(f.cmdComboDropDownHoverBrowse)},
+      {Shared(gTextStretch), To(f.ComboNormal.chkStretch)},
+      {Shared(gTextStretch), To(f.ComboHover.chkStretch)},
+
+      // Progress page.
+      {Lang("Progress_Note"), To(f.lblNote(6))},
+      {Lang("Foreground_Image"), To(f.fraProgressFG)},
+      {Lang("Background_Image"), To(f.fraProgressBg)},
+      {Shared(gTextBrowse), To(f.ProgressFG.cmdBrowse)},
+      {Shared(gTextBrowse), To(f.ProgressBg.cmdBrowse)},
+      {Shared(gTextStretch), To(f.ProgressFG.chkStretch)},
+      {Shared(gTextStretch), To(f.ProgressBg.chkStretch)},
+      {Lang("Show_Percent"), To(f.chkProgressShowPercent)},
+      {Lang("Text_Color"), To(f.lblProgressTextColor)},
   };
 }
 

@@ -34,6 +34,9 @@ frmTarnell::frmTarnell() : ui::Form(kFixedTitle, kClientWidth, kClientHeight, ui
   mnuRun.SetEnabled(false);
   mnuLangList(0).SetChecked(true);
   KeepMenuDesign();
+  // The pages built from the element editors lie on the window colour, as
+  // the embedded pages do.
+  for (int page : {kSideBarPage, kComboPage, kProgressPage}) pages::PaintOnWindowColour(picTabs(page));
   // Core dialogs and the tool windows find the main window through the
   // window links, and the embedded pages open the navigator through them;
   // project loading reaches it as its host.
@@ -99,6 +102,9 @@ void frmTarnell::Bind() {
   BindButtonsPage();
   BindIconsPage();
   AddOwnPageNames();
+  BindSideBarPage();
+  BindComboProgressPages();
+  AddSharedNames();
 }
 
 bool frmTarnell::CommandIgnored(WhileLoading rule) const {

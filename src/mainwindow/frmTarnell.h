@@ -10,7 +10,6 @@
 //   captions.cpp          captions from the language file, the Language menu
 //   project_commands.cpp  New, Open, Save, recent projects, the save question
 //   skin_commands.cpp     Make, Run, browser folder, image editor, help
-//   page_loaders.cpp      loading and saving the window's own pages
 //   page_notes.cpp        the notes at the top of the window's own pages
 //   general_frame_pages.cpp  the General and Frame pages
 //   shared_labels.cpp     the labels that several pages share
@@ -18,6 +17,8 @@
 //   icons_page.cpp        the Icons page and the replacing of missing images
 //   icon_pages.cpp        what the Buttons and Icons pages share
 //   navigator_jumps.cpp   what the Skin Navigator's jumps do in the window
+//   sidebar_page.cpp      the Side Bar page
+//   combo_progress_pages.cpp  the Combo Box and Progress pages
 #pragma once
 
 #include <memory>
@@ -48,6 +49,9 @@ class frmTarnell : public ui::Form,
   static constexpr int kColorsPage = 4;
   static constexpr int kBackgroundsPage = 5;
   static constexpr int kTabBarPage = 6;
+  static constexpr int kSideBarPage = 7;
+  static constexpr int kComboPage = 8;
+  static constexpr int kProgressPage = 9;
 
   frmTarnell();
   ~frmTarnell() override;
@@ -110,11 +114,6 @@ class frmTarnell : public ui::Form,
   ui::ControlArray<ui::Label> lblNote{NoteCount(), [this](int i) {
     return std::make_unique<ui::Label>(&picNote(i), ui::Rect{8, 12, 713, 33}, NoteText(i));
   }};
-
-  // ---- Labels that several pages share: one text for every element of an
-  // array. shared_labels.cpp places each element on its page.
-  ui::ControlArray<ui::Label> lblFile = SharedLabels("lblFile", "File :");
-  ui::ControlArray<ui::Label> lblPadding = SharedLabels("lblPadding", "Padding :");
 
   // ---- General page (panel 0): [General] of pelto.ini.
   ui::Label lblName{&picTabs(0), {248, 98, 113, 17}, "Skin Name :"};
@@ -235,6 +234,64 @@ class frmTarnell : public ui::Form,
   ui::CommandButton cmdSmallBrowse{&picTabs(3), {681, 131, 73, 24}, "Browse..."};
   ui::CommandButton cmdReplaceIcons{&picTabs(3), {435, 210, 319, 25}, "Replace missing icons with default icons"};
 
+  // ---- Side Bar page (panel 7): [SideBar] of pelto.ini. The tabs and the
+  // tab background are strips marked across their height, the title
+  // background across its width.
+  pages::TabImageEditor SideBarTabNormal{&picTabs(7), SideBarTabDesign("SideBarTabNormal", "Inactive Tab", 392)};
+  pages::TabImageEditor SideBarTabActive{&picTabs(7), SideBarTabDesign("SideBarTabActive", "Active Tab", 16)};
+  pages::BackgroundEditor SideBarTabBkgnd{&picTabs(7), SideBarBackgroundDesign(false)};
+  pages::BackgroundEditor SideBarTitleBkgnd{&picTabs(7), SideBarBackgroundDesign(true)};
+  ui::CheckBox chkFlipSettings{&picTabs(7), {16, 456, 361, 17}, "Flip tab appearance when side bar is on the right"};
+
+  // ---- Combo Box page (panel 8): [ComboBox] of pelto.ini.
+  ui::Frame fraComboNormal{&picTabs(8), {16, 88, 361, 122}, "Normal Background"};
+  ui::PictureBox picComboNormalBase{&fraComboNormal, kImageFrameBase, ui::PictureBox::kNoBorder, ui::kSysWindow};
+  pages::MarkedImageEditor ComboNormal{&picComboNormalBase, FilePathImageDesign("ComboNormal")};
+  ui::Frame fraComboHover{&picTabs(8), {392, 88, 361, 122}, "Hover Background"};
+  ui::PictureBox picComboHoverBase{&fraComboHover, kImageFrameBase, ui::PictureBox::kNoBorder, ui::kSysWindow};
+  pages::MarkedImageEditor ComboHover{&picComboHoverBase, FilePathImageDesign("ComboHover")};
+  ui::Frame fraComboDropDown{&picTabs(8), {16, 228, 361, 122}, "Drop Down"};
+  ui::PictureBox picComboDropDownBase{&fraComboDropDown, kImageFrameBase, ui::PictureBox::kNoBorder, ui::kSysWindow};
+  ui::Label lblComboDropDownNormal{&picComboDropDownBase, {8, 13, 81, 17}, "Normal :"};
+  ui::TextBox txtComboDropDownNormal{&picComboDropDownBase, {96, 10, 173, 22}};
+  ui::CommandButton cmdComboDropDownNormalBrowse{&picComboDropDownBase, {273, 9, 73, 24}, "Browse..."};
+  ui::Label lblComboDropDownHover{&picComboDropDownBase, {8, 43, 81, 17}, "Hover :"};
+  ui::TextBox txtComboDropDownHover{&picComboDropDownBase, {96, 40, 173, 22}};
+  ui::CommandButton cmdComboDropDownHoverBrowse{&picComboDropDownBase, {273, 39, 73, 24}, "Browse..."};
+  ui::PictureBox picComboDropDownNormal{&picComboDropDownBase, {96, 66, 84, 30}, ui::PictureBox::kNoBorder,
+                                        ui::kSysWindow};
+  ui::PictureBox picComboDropDownHover{&picComboDropDownBase, {185, 66, 84, 30}, ui::PictureBox::kNoBorder,
+                                       ui::kSysWindow};
+
+  // ---- Progress page (panel 9): [Progress] of pelto.ini.
+  ui::Frame fraProgressFG{&picTabs(9), {16, 88, 361, 122}, "Foreground Image"};
+  ui::PictureBox picProgressFGBase{&fraProgressFG, kImageFrameBase, ui::PictureBox::kNoBorder, ui::kSysWindow};
+  pages::MarkedImageEditor ProgressFG{&picProgressFGBase, FilePathImageDesign("ProgressFG")};
+  ui::Frame fraProgressBg{&picTabs(9), {392, 88, 361, 122}, "Background Image"};
+  ui::PictureBox picProgressBgBase{&fraProgressBg, kImageFrameBase, ui::PictureBox::kNoBorder, ui::kSysWindow};
+  pages::MarkedImageEditor ProgressBg{&picProgressBgBase, FilePathImageDesign("ProgressBg")};
+  ui::CheckBox chkProgressShowPercent{&picTabs(9), {27, 228, 361, 17}, "Show download percent on progress bar"};
+  ui::Label lblProgressTextColor{&picTabs(9), {27, 261, 81, 17}, "Text Color :"};
+  pages::ColorRow ProgressTextColor{&picTabs(9), {"txtProgressTextColor", "lblProgressTextColorPalette",
+                                                  {115, 258, 149, 22}, {271, 258, 33, 23}, true, true}};
+
+  // ---- Labels that several pages share: one text for every element of an
+  // array. shared_labels.cpp places each element on its page.
+  ui::ControlArray<ui::Label> lblImage = SharedLabels("lblImage", "Image :");
+  ui::ControlArray<ui::Label> lblFile = SharedLabels("lblFile", "File :");
+  ui::ControlArray<ui::Label> lblStartOffset = SharedLabels("lblStartOffset", "Start Offset :");
+  ui::ControlArray<ui::Label> lblEndOffset = SharedLabels("lblEndOffset", "End Offset :");
+  ui::ControlArray<ui::Label> lblPadding = SharedLabels("lblPadding", "Padding :");
+  ui::ControlArray<ui::Label> lblStartOut = SharedLabels("lblStartOut", "Start Out :");
+  ui::ControlArray<ui::Label> lblEndOut = SharedLabels("lblEndOut", "End Out :");
+  ui::ControlArray<ui::Label> lblStyle = SharedLabels("lblStyle", "Style :");
+  ui::ControlArray<ui::Label> lblTop = SharedLabels("lblTop", "(T)");
+  ui::ControlArray<ui::Label> lblRight = SharedLabels("lblRight", "(R)");
+  ui::ControlArray<ui::Label> lblBottom = SharedLabels("lblBottom", "(B)");
+  ui::ControlArray<ui::Label> lblLeft = SharedLabels("lblLeft", "(L)");
+  ui::ControlArray<ui::Label> lblStartColor = SharedLabels("lblStartColor", "Start Color :");
+  ui::ControlArray<ui::Label> lblEndColor = SharedLabels("lblEndColor", "End Color :");
+
   // ---- Public members
 
   // Shows page index and selects its tab. Callers check that a project is
@@ -263,6 +320,17 @@ class frmTarnell : public ui::Form,
     return names_.FindAs<T>(name);
   }
   ui::Graphic* FindGraphic(const std::string& name) const { return names_.FindGraphic(name); }
+
+  // The offset markers of the Side Bar, Combo Box and Progress pages, each
+  // placed from its preview's recorded extent and its two offset texts.
+  void UpdateSideBarNormalTabMarker() { SideBarTabNormal.image.UpdateOffsetMarker(); }
+  void UpdateSideBarActiveTabMarker() { SideBarTabActive.image.UpdateOffsetMarker(); }
+  void UpdateSideBarTabBkgndMarker() { SideBarTabBkgnd.UpdateOffsetMarker(); }
+  void UpdateSideBarTitleBkgndMarker() { SideBarTitleBkgnd.UpdateOffsetMarker(); }
+  void UpdateComboNormalMarker() { ComboNormal.UpdateOffsetMarker(); }
+  void UpdateComboHoverMarker() { ComboHover.UpdateOffsetMarker(); }
+  void UpdateProgressFGMarker() { ProgressFG.UpdateOffsetMarker(); }
+  void UpdateProgressBgMarker() { ProgressBg.UpdateOffsetMarker(); }
 
   // ---- Project loading (core::ProjectHost)
   void EnableProjectCommands() override;
@@ -388,6 +456,35 @@ class frmTarnell : public ui::Form,
 
   // The labels of a shared array, each on its page.
   ui::ControlArray<ui::Label> SharedLabels(const char* array, const char* caption);
+  // The page panels, the notes and the shared labels by their names
+  // ("picTabs(7)", "lblNote(4)", "lblFile(11)").
+  void AddSharedNames();
+
+  // The Side Bar page.
+  static pages::TabImageDesign SideBarTabDesign(const char* stem, const char* caption, int left);
+  // The tab background, or with title the title background.
+  static pages::BackgroundEditorDesign SideBarBackgroundDesign(bool title);
+  void BindSideBarPage();
+  void chkFlipSettings_Click();
+
+  // The Combo Box and Progress pages: frames laid out as the Tab Bar's, an
+  // image with its marker on a base filling each frame.
+  static constexpr ui::Rect kImageFrameBase{3, 16, 353, 99};
+  static pages::ImageEditorDesign FilePathImageDesign(const std::string& stem);
+  void BindComboProgressPages();
+  void txtComboDropDown_Change();
+  void cmdComboDropDownNormalBrowse_Click();
+  void cmdComboDropDownHoverBrowse_Click();
+  void picComboDropDownNormal_DblClick();
+  void picComboDropDownHover_DblClick();
+  void chkProgressShowPercent_Click();
+  // An image key of an editor, stored with the key's default file (to a
+  // free name from spareFile on where another key names that file); an
+  // image that could not be copied into the project is kept for the save's
+  // report, as KeepUncopied does with an editor's own save.
+  void StorePageImage(pages::MarkedImageEditor& editor, const std::string& section, const std::string& key,
+                      const std::string& spareFile = "");
+  void KeepUncopied(const core::ImageKeyResult& result, const std::string& path);
 
   // The Buttons page.
   void BindButtonsPage();

@@ -6,7 +6,6 @@
 #include <commctrl.h>
 
 #include "core/files.h"
-#include "core/gdiplus_images.h"
 #include "core/globals.h"
 #include "core/image_keys.h"
 #include "core/ini.h"
@@ -49,14 +48,6 @@ std::string ExtensionOf(const std::string& path) {
 // path without the extension of its file name.
 std::string WithoutExtension(const std::string& path) {
   return path.substr(0, path.size() - ExtensionOf(path).size());
-}
-
-// Clears a preview and draws the image of an image key into it, centred.
-// An empty key or a missing file leaves the preview empty.
-void ShowPreview(ui::PictureBox& picture, const std::string& path) {
-  picture.Cls();
-  picture.SetHelpContextID(0);
-  LoadImageToPicture(path, picture, -1, false);
 }
 
 }  // namespace
@@ -104,7 +95,7 @@ void frmTarnell::LoadGeneral() {
   txtName.SetText(gProjectName);
   for (const GeneralRow& row : kGeneralRows) (this->*row.box).SetText(ReadIni(gSkinIni, "General", row.key, ""));
   txtPreview.SetText(ReadIni(gSkinIni, "General", "Preview", ""));
-  ShowPreview(picPreview, txtPreview.Text());
+  pages::ShowLoadedImage(picPreview, txtPreview.Text());
 
   // The General page is the one to show after a load.
   for (int i = 1; i < picTabs.Count(); ++i) picTabs(i).SetVisible(false);
@@ -171,9 +162,9 @@ void frmTarnell::LoadFrame() {
   txtFrameRadius.SetText(ReadIni(gSkinIni, "Global", "CustomFrame.CornerRadius"));
   txtFrameCorner.SetText(ReadIni(gSkinIni, "Global", "CustomFrame.CornerSize"));
   txtFrameImage.SetText(ReadIni(gSkinIni, "Global", "CustomFrame.Image"));
-  ShowPreview(picFrame, txtFrameImage.Text());
+  pages::ShowLoadedImage(picFrame, txtFrameImage.Text());
   txtLoading.SetText(ReadIni(gSkinIni, "Global", "AnimateLoading"));
-  ShowPreview(picLoading, txtLoading.Text());
+  pages::ShowLoadedImage(picLoading, txtLoading.Text());
 }
 
 void frmTarnell::SaveFrame() {

@@ -19,6 +19,9 @@ constexpr NoteDesign kNotes[] = {
     {1, "This section defines Velmora's window frame and the web page loading animation."},
     {2, "This section defines the main buttons which have optional advanced properties."},
     {3, "This section defines all the 16x16 icons used in buttons, menu, and toolbars."},
+    {7, "This section defines the side bar tab, tab background and title background."},
+    {8, "This section defines the combo box used in address bar, search bar, and some side bar tools."},
+    {9, "This section defines the progress bar which appears on status bar when web page is loading."},
 };
 
 }  // namespace

@@ -69,6 +69,28 @@ bool SetCheckFromText(ui::CheckBox& box, const std::string& stored) {
   return true;
 }
 
+void LoadCheckFromText(ui::CheckBox& box, const std::string& stored) {
+  if (!SetCheckFromText(box, stored)) box.SetValue(ui::CheckBox::kUnchecked);
+}
+
+void PaintOnWindowColour(ui::Container& container) {
+  if (auto* control = dynamic_cast<ui::Control*>(&container)) control->SetBackColor(ui::kSysWindow);
+  for (ui::Control* child : container.Children()) {
+    if (auto* inner = dynamic_cast<ui::Container*>(child)) {
+      PaintOnWindowColour(*inner);
+    } else if (dynamic_cast<ui::Label*>(child) || dynamic_cast<ui::CheckBox*>(child) ||
+               dynamic_cast<ui::CommandButton*>(child)) {
+      child->SetBackColor(ui::kSysWindow);
+    }
+  }
+}
+
+void ShowLoadedImage(ui::PictureBox& picture, const std::string& path, bool recordHeight) {
+  picture.Cls();
+  picture.SetHelpContextID(0);
+  LoadImageToPicture(path, picture, -1, recordHeight);
+}
+
 bool PassesColourTextTest(const std::string& text) {
   if (!text.empty() && text[0] == '#' && (text.size() == 7 || text.size() == 4)) return true;
   return text.size() >= 3 && ToLower(text.substr(0, 3)) == "rgb";
@@ -117,6 +139,8 @@ void OffsetMarkerPreview::ShowImage(const std::string& path) { LoadImageToPictur
 void OffsetMarkerPreview::Clear() {
   pic.Cls();
   pic.SetHelpContextID(0);
+  shp.SetVisible(false);
+  emptied_ = true;
 }
 
 void OffsetMarkerPreview::UpdateMarker(const std::string& startText, const std::string& endText) {
@@ -125,7 +149,10 @@ void OffsetMarkerPreview::UpdateMarker(const std::string& startText, const std::
   int box = vertical ? pic.Height() : pic.Width();
   int m = (box - h) / 2;  // truncated toward zero
   if (m < 0) m = 0;
-  shp.SetVisible(true);
+  // Over a box that a load emptied there is nothing to mark until an image
+  // is drawn again (Browse draws without ShowImage: the extent tells).
+  if (h > 0) emptied_ = false;
+  shp.SetVisible(!emptied_);
 
   std::optional<double> start = NumericValue(startText);
   if (!start) return;
@@ -212,6 +239,19 @@ ImageEditorDesign StandardImageDesign(const std::string& stem) {
   return d;
 }
 
+ImageEditorDesign TabImageLayout(const std::string& stem, int previewHeight, ui::Rect marker, MarkerAxis axis) {
+  ImageEditorDesign d = StandardImageDesign(stem);
+  d.preview.box = {96, 1, 173, previewHeight};
+  d.preview.marker = marker;
+  d.preview.axis = axis;
+  d.txtImage = {96, 40, 173, 22};
+  d.cmdBrowse = {273, 39, 73, 24};
+  d.txtStartOffset = {96, 70, 33, 22};
+  d.txtEndOffset = {224, 70, 33, 22};
+  d.chkStretch = {273, 72, 81, 17};
+  return d;
+}
+
 MarkedImageEditor::MarkedImageEditor(ui::Container* parent, const ImageEditorDesign& design)
     : preview(design.previewParent ? design.previewParent : parent, design.preview),
       txtImage(parent, design.txtImage),
@@ -238,9 +278,20 @@ MarkedImageEditor::MarkedImageEditor(ui::Container* parent, const ImageEditorDes
 
 void MarkedImageEditor::UpdateOffsetMarker() { preview.UpdateMarker(txtStartOffset.Text(), txtEndOffset.Text()); }
 
+void MarkedImageEditor::LoadKeys(const std::string& section, const std::string& key) {
+  txtImage.SetText(ReadIni(gSkinIni, section, key));
+  txtStartOffset.SetText(ReadIni(gSkinIni, section, key + ".StartOffset"));
+  txtEndOffset.SetText(ReadIni(gSkinIni, section, key + ".EndOffset"));
+  LoadCheckFromText(chkStretch, ReadIni(gSkinIni, section, key + ".Stretch"));
+  preview.Clear();
+  preview.ShowImage(txtImage.Text());
+  UpdateOffsetMarker();
+}
+
 ImageKeyResult MarkedImageEditor::StoreImage(const std::string& section, const std::string& key,
-                                             const std::string& subFolder, const std::string& defaultFile) {
-  ImageKeyResult result = StoreImageKey(gSkinIni, section, key, txtImage.Text(), subFolder, defaultFile);
+                                             const std::string& subFolder, const std::string& defaultFile,
+                                             const std::string& spareFile) {
+  ImageKeyResult result = StoreImageKey(gSkinIni, section, key, txtImage.Text(), subFolder, defaultFile, spareFile);
   if (!result.copiedAs.empty()) txtImage.SetText(result.copiedAs);
   return result;
 }
@@ -273,6 +324,69 @@ void MarkedImageEditor::AddNames(ControlNames& names) {
   names.Add(txtStartOffsetName_, txtStartOffset);
   names.Add(txtEndOffsetName_, txtEndOffset);
   names.Add(chkStretchName_, chkStretch);
+}
+
+// ---------------------------------------------------------------- TabImageEditor
+
+TabImageEditor::TabImageEditor(ui::Container* parent, const TabImageDesign& design)
+    : fra(parent, design.frame, design.frameCaption),
+      picBase(&fra, {3, 16, 353, design.frame.height - 23}, ui::PictureBox::kNoBorder, ui::kSysWindow),
+      image(&picBase, TabImageLayout(design.stem, design.previewHeight, design.marker, design.axis)),
+      txtStartOut(&picBase, {96, 100, 33, 22}),
+      txtEndOut(&picBase, {224, 100, 33, 22}),
+      txtPaddingTop(&picBase, {96, 130, 33, 22}),
+      txtPaddingRight(&picBase, {160, 130, 33, 22}),
+      txtPaddingBottom(&picBase, {224, 130, 33, 22}),
+      txtPaddingLeft(&picBase, {288, 130, 33, 22}),
+      stem_(design.stem) {
+  OnWindowColour(fra);
+  for (ui::TextBox* box :
+       {&txtStartOut, &txtEndOut, &txtPaddingTop, &txtPaddingRight, &txtPaddingBottom, &txtPaddingLeft})
+    box->Change = [] { gModified = true; };
+}
+
+void TabImageEditor::Load(const std::string& section, const std::string& prefix) {
+  image.LoadKeys(section, prefix + ".Image");
+  txtStartOut.SetText(ReadIni(gSkinIni, section, prefix + ".StartOut"));
+  txtEndOut.SetText(ReadIni(gSkinIni, section, prefix + ".EndOut"));
+  std::string padding = ReadIni(gSkinIni, section, prefix + ".Padding");
+  std::vector<std::string> parts = padding.empty() ? std::vector<std::string>(4, "0") : Split(padding, " ");
+  ui::TextBox* boxes[] = {&txtPaddingTop, &txtPaddingRight, &txtPaddingBottom, &txtPaddingLeft};
+  for (size_t i = 0; i < 4; ++i) boxes[i]->SetText(i < parts.size() ? parts[i] : "");
+}
+
+ImageKeyResult TabImageEditor::Save(const std::string& section, const std::string& prefix,
+                                    const std::string& subFolder, const std::string& defaultFile) {
+  auto write = [&section, &prefix](const std::string& suffix, const std::optional<std::string>& value) {
+    WriteIni(gSkinIni, section, prefix + suffix, value);
+  };
+  write(".Image.StartOffset", image.txtStartOffset.Text());
+  write(".Image.EndOffset", image.txtEndOffset.Text());
+  write(".StartOut", txtStartOut.Text());
+  write(".EndOut", txtEndOut.Text());
+  write(".Image.Stretch", std::to_string(image.chkStretch.Value()));
+  ImageKeyResult result = image.StoreImage(section, prefix + ".Image", subFolder, defaultFile);
+  std::string padding = Trimmed(txtPaddingTop.Text()) + " " + Trimmed(txtPaddingRight.Text()) + " " +
+                        Trimmed(txtPaddingBottom.Text()) + " " + Trimmed(txtPaddingLeft.Text());
+  // No padding stored and none given: the key stays absent.
+  if (padding == "0 0 0 0" && ReadIni(gSkinIni, section, prefix + ".Padding").empty())
+    write(".Padding", std::nullopt);
+  else
+    write(".Padding", padding);
+  return result;
+}
+
+void TabImageEditor::AddNames(ControlNames& names) {
+  const std::string& e = stem_;
+  names.Add("fra" + e, fra);
+  names.Add("pic" + e + "Base", picBase);
+  image.AddNames(names);
+  names.Add("txt" + e + "StartOut", txtStartOut);
+  names.Add("txt" + e + "EndOut", txtEndOut);
+  names.Add("txt" + e + "PaddingTop", txtPaddingTop);
+  names.Add("txt" + e + "PaddingRight", txtPaddingRight);
+  names.Add("txt" + e + "PaddingBottom", txtPaddingBottom);
+  names.Add("txt" + e + "PaddingLeft", txtPaddingLeft);
 }
 
 // ---------------------------------------------------------------- BackgroundEditor
@@ -375,8 +489,9 @@ void BackgroundEditor::Write(const std::string& suffix, const std::optional<std:
 void BackgroundEditor::Load() {
   const BackgroundKeys& keys = design_.keys;
   if (cboStyle.ListCount() == 0) {
-    cboStyle.AddItem(gTextUseImage);
-    cboStyle.AddItem(gTextUseGradient);
+    bool english = design_.englishStyleItems;
+    cboStyle.AddItem(english && gTextUseImage.empty() ? "Use Image" : gTextUseImage);
+    cboStyle.AddItem(english && gTextUseGradient.empty() ? "Use Gradient" : gTextUseGradient);
     if (design_.transparentItem) cboStyle.AddItem(gTextTransparent);
   }
   StartColor.SetColour(static_cast<int32_t>(gWindowColor));
@@ -430,7 +545,7 @@ void BackgroundEditor::LoadImage() {
   // An empty key draws nothing: the box must not keep an earlier image.
   image.preview.Clear();
   image.preview.ShowImage(txtImage.Text());
-  SetCheckFromText(chkStretch, Read(".Image.stretch", "0"));
+  LoadCheckFromText(chkStretch, Read(".Image.stretch", "0"));
   txtStartOffset.SetText(Read(".Image.StartOffset", "0"));
   txtEndOffset.SetText(Read(".Image.EndOffset", "0"));
   txtStartColor.SetText("");

@@ -7,6 +7,8 @@
 //   ColorRow             a colour text with its swatch
 //   MarkedImageEditor    an image: preview with marker, path, Browse,
 //                        start and end offsets, stretch
+//   TabImageEditor       a tab image: a MarkedImageEditor in its frame,
+//                        with the outer extents and the padding
 //   BackgroundEditor     a background element: style, two colour rows,
 //                        gradient preview, and a MarkedImageEditor
 //
@@ -45,6 +47,21 @@ std::optional<double> NumericValue(const std::string& text);
 // that is not a whole number, or one the box cannot take, leaves the box as
 // it was and gives false.
 bool SetCheckFromText(ui::CheckBox& box, const std::string& stored);
+// The same as a load sets a flag: a value the box cannot take (missing,
+// empty, not a whole number) clears it, so that nothing of a project opened
+// before stays.
+void LoadCheckFromText(ui::CheckBox& box, const std::string& stored);
+
+// The container, and every frame, picture box, label, check box and button
+// in it at any depth, on the window colour: the look of the pages built from
+// these editors.
+void PaintOnWindowColour(ui::Container& container);
+
+// Draws an image key's file centred into a preview that a load fills,
+// recording its width (its height with recordHeight). The preview is
+// emptied first: an empty key or a missing file leaves nothing of the
+// project opened before in it.
+void ShowLoadedImage(ui::PictureBox& picture, const std::string& path, bool recordHeight = false);
 
 // The colour-text test of the text-colour rows: a typed text is parsed only
 // when it starts with "#" and is 7 or 4 characters long, or when it starts
@@ -89,7 +106,8 @@ class ControlNames {
 // centred, and `shp`, the marker: a rectangle outline in the system highlight
 // colour inside `pic`, larger than the box across the axis so that only its
 // two lines across the axis show. The marker is hidden until its first
-// update and stays visible afterwards.
+// update and visible afterwards, except over a box that a load emptied
+// (Clear): there it stays hidden until an image is drawn into the box.
 //
 // Axis: a horizontal member records the drawn image's width and moves the
 // marker's left edge and width; a vertical member records the height and
@@ -134,7 +152,7 @@ class OffsetMarkerPreview {
   // Draws an image key's file centred into the box, recording its extent
   // along the axis; an empty path draws nothing and keeps what was there.
   void ShowImage(const std::string& path);
-  // Empties the box: no image, recorded extent 0.
+  // Empties the box: no image, recorded extent 0, and no marker.
   void Clear();
   // Places the marker from the two offset texts by the rule above.
   void UpdateMarker(const std::string& startText, const std::string& endText);
@@ -143,6 +161,8 @@ class OffsetMarkerPreview {
 
  private:
   MarkerAxis axis_;
+  // Clear emptied the box; it counts until an image is drawn again.
+  bool emptied_ = false;
   std::string picName_;
   std::string shpName_;
 };
@@ -262,6 +282,11 @@ struct ImageEditorDesign {
 // cmd<E>Browse, txt<E>StartOffset, txt<E>EndOffset, chk<E>Stretch; the
 // rectangles are left for the page.
 ImageEditorDesign StandardImageDesign(const std::string& stem);
+// The same names, laid out as a tab's image on the base of its frame: the
+// preview at 96, 1, 173 x previewHeight with its marker as designed, the
+// path at 96, 40 with Browse, the offsets at 96 and 224 on row 70 with the
+// stretch box.
+ImageEditorDesign TabImageLayout(const std::string& stem, int previewHeight, ui::Rect marker, MarkerAxis axis);
 
 class MarkedImageEditor {
  public:
@@ -278,13 +303,21 @@ class MarkedImageEditor {
 
   // The marker from the two offset texts (UpdateOffsetMarker).
   void UpdateOffsetMarker();
+  // Fills the editor from image key `key` of [section] in gSkinIni while a
+  // project loads: the path, the offsets from key.StartOffset and
+  // key.EndOffset, the stretch flag from key.Stretch (cleared when it is
+  // missing or not a whole number); then the image is drawn into the
+  // emptied preview and the marker placed.
+  void LoadKeys(const std::string& section, const std::string& key);
   // Stores the path text as image key `key` of [section] in gSkinIni
   // (core::StoreImageKey): an image from outside the project is copied to
   // the key's current value, or to subFolder\defaultFile while it has
-  // none, and the path text then shows that project-relative value. The
+  // none (to a free name, from spareFile on, where another key names that
+  // file), and the path text then shows that project-relative value. The
   // result tells the page whether a copy failed.
   core::ImageKeyResult StoreImage(const std::string& section, const std::string& key,
-                                  const std::string& subFolder, const std::string& defaultFile);
+                                  const std::string& subFolder, const std::string& defaultFile,
+                                  const std::string& spareFile = "");
 
   void txtImage_Change();
   void txtOffset_Change();
@@ -300,6 +333,82 @@ class MarkedImageEditor {
   std::string txtStartOffsetName_;
   std::string txtEndOffsetName_;
   std::string chkStretchName_;
+};
+
+// ---------------------------------------------------------------------------
+// TabImageEditor
+//
+// A tab image with its outer extents and its padding (a PaddingQuad: top,
+// right, bottom, left), for the element stem E:
+//   fra<E>                 the frame (361 x 182 as designed)
+//   pic<E>Base             filling it at 3, 16, 353 x 159; holds the rest
+//     image: pic<E>Image 96, 1, 173 wide with Shp<E>Offset; txt<E>Image
+//     96, 40; cmd<E>Browse 273, 39; txt<E>StartOffset 96, 70;
+//     txt<E>EndOffset 224, 70; chk<E>Stretch 273, 72
+//     txt<E>StartOut 96, 100; txt<E>EndOut 224, 100
+//     txt<E>PaddingTop, Right, Bottom, Left 96, 160, 224, 288 on row 130
+// The caption labels are the page's, at the k...Label rectangles below.
+//
+// Events: the image's (MarkedImageEditor); a Change of an out or a padding
+// box sets gModified.
+//
+// Keys of [section] under a prefix (Tab.Normal): .Image,
+// .Image.StartOffset, .Image.EndOffset, .StartOut, .EndOut,
+// .Image.Stretch, .Padding.
+//
+// Declaring (the Side Bar's inactive tab):
+//   TabImageEditor SideBarTabNormal{&picTabs(7), {"SideBarTabNormal",
+//       "Inactive Tab", {16, 88, 361, 182}, 36, {-2, 0, 177, 17}, MarkerAxis::Vertical}};
+struct TabImageDesign {
+  std::string stem;          // "SideBarTabNormal"
+  std::string frameCaption;  // "Inactive Tab"
+  ui::Rect frame;            // left, top, 361 x 182
+  int previewHeight = 38;
+  ui::Rect marker{0, -2, 40, 44};
+  MarkerAxis axis = MarkerAxis::Horizontal;
+};
+
+class TabImageEditor {
+ public:
+  // Caption labels that pages lay onto picBase.
+  static constexpr ui::Rect kImageLabel{8, 13, 81, 17};
+  static constexpr ui::Rect kFileLabel{8, 43, 81, 17};
+  static constexpr ui::Rect kStartOffsetLabel{8, 73, 81, 17};
+  static constexpr ui::Rect kEndOffsetLabel{140, 73, 81, 17};
+  static constexpr ui::Rect kStartOutLabel{8, 103, 81, 17};
+  static constexpr ui::Rect kEndOutLabel{140, 103, 81, 17};
+  static constexpr ui::Rect kPaddingLabel{8, 133, 65, 17};
+  // The marks "(T)", "(R)", "(B)", "(L)" stand right-aligned before their
+  // boxes: padding part i (0 top ... 3 left).
+  static constexpr ui::Rect PaddingMark(int i) { return {69 + 64 * i, 133, 25, 17}; }
+
+  TabImageEditor(ui::Container* parent, const TabImageDesign& design);
+
+  ui::Frame fra;
+  ui::PictureBox picBase;
+  MarkedImageEditor image;
+  ui::TextBox txtStartOut;
+  ui::TextBox txtEndOut;
+  ui::TextBox txtPaddingTop;
+  ui::TextBox txtPaddingRight;
+  ui::TextBox txtPaddingBottom;
+  ui::TextBox txtPaddingLeft;
+
+  // Fills the editor from gSkinIni while a project loads. An empty padding
+  // puts "0" into the four boxes; otherwise the value is split at each
+  // single blank (two blanks in a row make an empty part) and its parts
+  // fill top, right, bottom, left, a box without a part being emptied.
+  void Load(const std::string& section, const std::string& prefix);
+  // Writes the keys in the order offsets, outs, stretch, image, padding.
+  // The padding is the four trimmed texts joined by single blanks; "0 0 0 0"
+  // is left absent where the key has no value yet, and written otherwise.
+  core::ImageKeyResult Save(const std::string& section, const std::string& prefix, const std::string& subFolder,
+                            const std::string& defaultFile);
+
+  void AddNames(ControlNames& names);
+
+ private:
+  std::string stem_;
 };
 
 // ---------------------------------------------------------------------------
@@ -326,7 +435,7 @@ class MarkedImageEditor {
 // Offset, End Offset) are the page's: it lays them onto picBase and
 // picImageBase at the k...Label rectangles below.
 //
-// Events (the spec's per-element handlers, implemented once):
+// Events (the handlers of every element, written once):
 //  - cbo<E>Style_Click: sets gModified; item 2 (transparent) disables the
 //    eleven editing controls (SetElementControlsEnabled) and changes nothing
 //    else; any other item enables them, then item 1 hides the image group
@@ -390,6 +499,9 @@ struct BackgroundEditorDesign {
   bool editOnDoubleClick = false;
   // Choosing the image style turns empty offset texts into "0".
   bool zeroEmptyOffsets = true;
+  // The style items read "Use Image" and "Use Gradient" where the shared
+  // caption texts are empty (no language file); otherwise they are empty.
+  bool englishStyleItems = false;
   std::string gradientCheckCaption = "Use Vertical Gradient";
   BackgroundKeys keys;
 };

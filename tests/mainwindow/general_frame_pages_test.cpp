@@ -89,13 +89,13 @@ TEST_F(PagesTest, ASaveWritesTheEditsAndKeepsEverythingElseInPeltoIni) {
   std::erase_if(expected["icons"], [](const auto& key) {
     return key.first.ends_with(".drawbackground") && key.second == "1";
   });
-  // [Backgrounds] and [TabBar] keep only the keys of each element's style:
-  // the pages' own tests tell what they write.
+  // [Backgrounds], [TabBar] and [SideBar] keep only the keys of each
+  // element's style: the pages' own tests tell what they write.
   testing_support::IniData saved = Saved();
-  expected.erase("backgrounds");
-  saved.erase("backgrounds");
-  expected.erase("tabbar");
-  saved.erase("tabbar");
+  for (const char* section : {"backgrounds", "tabbar", "sidebar"}) {
+    expected.erase(section);
+    saved.erase(section);
+  }
   EXPECT_EQ(saved, expected);
   EXPECT_NE(ReadFile(ini).find("; Velmora 2 default skin"), std::string::npos);
 

@@ -551,12 +551,13 @@ TEST_F(ElementEditorsTest, TransparentLoadsOnlyWhereTheListHasTheItem) {
   EXPECT_TRUE(form.tabBackground.picImageBase.Visible());
 }
 
-TEST_F(ElementEditorsTest, AStretchValueTheBoxCannotTakeLeavesItAsItWas) {
-  for (const char* stretch : {"yes", "1.5", "3", "-1"}) {
+TEST_F(ElementEditorsTest, AStretchValueTheBoxCannotTakeLoadsUnticked) {
+  // Nothing of the project loaded before stays.
+  for (const char* stretch : {"yes", "1.5", "3", "-1", ""}) {
     WriteIniText(std::string("[Test]\r\nThing.Style=3Image\r\nThing.Image.stretch=") + stretch + "\r\n");
     form.backdrop.chkStretch.SetValue(1);
     LoadEditor(form.backdrop);
-    EXPECT_EQ(form.backdrop.chkStretch.Value(), 1) << stretch;
+    EXPECT_EQ(form.backdrop.chkStretch.Value(), 0) << stretch;
   }
   WriteIniText("[Test]\r\nThing.Style=3Image\r\nThing.Image.stretch= 2 \r\n");
   LoadEditor(form.backdrop);
@@ -594,6 +595,24 @@ TEST_F(ElementEditorsTest, AnImageElementWithoutAnImageShowsAnEmptyBox) {
   // No image: m = 86, offsets 0 and 0.
   EXPECT_EQ(form.backdrop.ShpOffset.Left(), 85);
   EXPECT_EQ(form.backdrop.ShpOffset.Width(), 2);
+}
+
+TEST_F(ElementEditorsTest, ALoadThatEmptiesTheImageBoxHidesItsMarkerUntilAnImageIsDrawn) {
+  std::string image = WritePng(project + "\\control\\thing.png", 100, 10, kRed);
+  for (const char* next : {"Thing.Style=Transparent", "Thing.Style=GFill", "Thing.Style=3Image",
+                           "Thing.Style=3Image\r\nThing.Image=control\\gone.png"}) {
+    WriteIniText("[Test]\r\nThing.Style=3Image\r\nThing.Image=control\\thing.png\r\n");
+    LoadEditor(form.backdrop);
+    ASSERT_TRUE(form.backdrop.ShpOffset.Visible());
+    WriteIniText(std::string("[Test]\r\n") + next + "\r\n");
+    LoadEditor(form.backdrop);
+    EXPECT_FALSE(form.backdrop.ShpOffset.Visible()) << next;
+    form.backdrop.txtStartOffset.SetText("7");
+    EXPECT_FALSE(form.backdrop.ShpOffset.Visible()) << next;
+  }
+  form.backdrop.image.preview.ShowImage(image);
+  form.backdrop.txtStartOffset.SetText("3");
+  EXPECT_TRUE(form.backdrop.ShpOffset.Visible());
 }
 
 // ---------------------------------------------------------------- duplicate styles

@@ -605,7 +605,8 @@ TEST_F(TabPageTest, TheLoadPlacesEachMarkerFromItsImagesWidth) {
                             Expected{page.TabUnread, 90, 40}, Expected{page.TabActiveBkgnd.image, 37, 97},
                             // Offsets "0" by default: the whole box.
                             Expected{page.TabInactiveBkgnd.image, -1, 202}}) {
-    EXPECT_TRUE(e.editor.shp.Visible());
+    // A box that the load left empty shows no marker.
+    EXPECT_EQ(e.editor.shp.Visible(), &e.editor != &page.TabUnread);
     EXPECT_EQ(e.editor.shp.Left(), e.left);
     EXPECT_EQ(e.editor.shp.Width(), e.width);
     EXPECT_EQ(e.editor.shp.Top(), -2);

@@ -1,0 +1,121 @@
+// The Combo Box and Progress pages: their sections opened and saved back,
+// the default image name they share, and what a second project leaves of the
+// first on these pages and the Side Bar's.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "project_support.h"
+#include "support/png.h"
+
+namespace {
+
+using namespace main_window_tests;
+using testing_support::ReadFile;
+using testing_support::WritePng;
+
+class ComboProgressPagesTest : public ProjectTest {};
+
+TEST_F(ComboProgressPagesTest, ASaveWritesEachSectionAsThePageShowsItAndKeepsUnknownKeys) {
+  Open(WriteProject(
+      "Bars",
+      "[General]\r\nName=Bars\r\n"
+      "[ComboBox]\r\nBackground.Normal.Image=control\\n.png\r\nBackground.Normal.Image.StartOffset=4\r\n"
+      "Background.Normal.Image.Stretch=1\r\nBackground.Hover.Image.EndOffset=2\r\n"
+      "Background.Hover.Image.Stretch=yes\r\nThumb.Hover.Image=control\\th.png\r\nUnknown.Key=stays\r\n"
+      "[Progress]\r\nForeground.Image=control\\fg.png\r\nForeground.Image.EndOffset=3\r\n"
+      "Background.Image.Stretch=1\r\nShowText=1\r\nTextColor=#1A5\r\nOther=kept\r\n"));
+  EXPECT_EQ(form.ProgressTextColor.Colour(), static_cast<int32_t>(RGB(0x11, 0xAA, 0x55)));
+  Save();
+  struct Case {
+    const char* section;
+    std::map<std::string, std::string> expected;
+  };
+  for (const Case& c :
+       {Case{"combobox",
+             {{"style", "Custom"}, {"background.normal.image", "control\\n.png"},
+              {"background.normal.image.startoffset", "4"}, {"background.normal.image.endoffset", ""},
+              {"background.normal.image.stretch", "1"}, {"background.hover.image.startoffset", ""},
+              {"background.hover.image.endoffset", "2"}, {"background.hover.image.stretch", "0"},
+              {"thumb.hover.image", "control\\th.png"}, {"unknown.key", "stays"}}},
+        Case{"progress",
+             {{"style", "Custom"}, {"foreground.image", "control\\fg.png"}, {"foreground.style", "3Image"},
+              {"foreground.image.startoffset", ""}, {"foreground.image.endoffset", "3"},
+              {"foreground.image.stretch", "0"}, {"background.style", "3Image"},
+              {"background.image.startoffset", ""}, {"background.image.endoffset", ""},
+              {"background.image.stretch", "1"}, {"showtext", "1"}, {"textcolor", "#1A5"}, {"other", "kept"}}}})
+    EXPECT_EQ(Saved()[c.section], c.expected) << c.section;
+}
+
+TEST_F(ComboProgressPagesTest, TheProgressBackgroundNeverOverwritesAnImageThatAnotherKeyNames) {
+  std::string combo = WritePng(*this / "Images\\combo.png", 30, 22, RGB(255, 0, 0));
+  std::string bar = WritePng(*this / "Images\\bar.png", 30, 14, RGB(0, 0, 255));
+  struct Case {
+    const char* sections;  // what the project holds before the save
+    bool pickCombo;        // the combo box's image is chosen too
+    const char* saved;     // where the progress background goes
+  };
+  const char* kShared = "control\\combo_bg_normal.png";
+  for (const Case& c :
+       {Case{"", true, "control\\progress_bg.png"},
+        Case{"[ComboBox]\r\nBackground.Normal.Image=control\\combo_bg_normal.png\r\n"
+             "[Progress]\r\nBackground.Image=control\\combo_bg_normal.png\r\n",
+             false, "control\\progress_bg.png"},
+        Case{"[Progress]\r\nForeground.Image=control\\progress_bg.png\r\n", true, "control\\progress_bg2.png"}}) {
+    std::string folder = WriteProject("Shared", std::string("[General]\r\nName=Shared\r\n") + c.sections);
+    core::gFileSystem.CopyFileTo(combo, testing_support::WriteFile(folder + "\\" + kShared, ""), true);
+    Open(folder);
+    if (c.pickCombo) form.ComboNormal.txtImage.SetText(combo);
+    form.ProgressBg.txtImage.SetText(bar);
+    Save();
+    EXPECT_EQ(Saved()["combobox"]["background.normal.image"], kShared) << c.sections;
+    EXPECT_EQ(Saved()["progress"]["background.image"], c.saved) << c.sections;
+    EXPECT_EQ(form.ProgressBg.txtImage.Text(), c.saved) << c.sections;
+    // Both images survive.
+    EXPECT_EQ(ReadFile(folder + "\\" + kShared), ReadFile(combo)) << c.sections;
+    EXPECT_EQ(ReadFile(folder + "\\" + c.saved), ReadFile(bar)) << c.sections;
+    testing_support::RemoveTree(folder);
+  }
+}
+
+TEST_F(ComboProgressPagesTest, ImagesThatCannotBeCopiedAreReportedBySave) {
+  Open(NamedProject("Missing"));
+  const std::string gone[] = {*this / "Images\\a.png", *this / "Images\\b.png", *this / "Images\\c.png"};
+  form.SideBarTitleBkgnd.txtImage.SetText(gone[0]);
+  form.txtComboDropDownNormal.SetText(gone[1]);
+  form.ProgressFG.txtImage.SetText(gone[2]);
+  testing_support::ScriptedPrompter prompts;
+  prompts.AnswerMessage(IDOK);
+  Save();
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  for (const std::string& path : gone) EXPECT_NE(prompts.messages[0].text.find(path), std::string::npos) << path;
+}
+
+TEST_F(ComboProgressPagesTest, NothingOfTheProjectOpenedBeforeStaysOnTheThreePages) {
+  Open(DefaultSkinProject("Default"));
+  form.ProgressTextColor.txt.SetForeColor(RGB(255, 0, 0));
+  Open(NamedProject("Empty"));
+
+  mainwindow::frmTarnell& f = form;
+  for (pages::MarkedImageEditor* e : {&f.SideBarTabNormal.image, &f.SideBarTabActive.image, &f.SideBarTabBkgnd.image,
+                                      &f.SideBarTitleBkgnd.image, &f.ComboNormal, &f.ComboHover, &f.ProgressFG,
+                                      &f.ProgressBg}) {
+    EXPECT_EQ(e->txtImage.Text(), "");
+    EXPECT_EQ(e->chkStretch.Value(), 0);
+    EXPECT_EQ(e->preview.RecordedExtent(), 0);
+    EXPECT_FALSE(e->shp.Visible());
+  }
+  for (ui::TextBox* box : {&f.SideBarTabNormal.txtStartOut, &f.SideBarTitleBkgnd.txtStartColor,
+                           &f.txtComboDropDownHover, &f.ProgressBg.txtEndOffset, &f.ProgressTextColor.txt})
+    EXPECT_EQ(box->Text(), "");
+  for (ui::CheckBox* box : {&f.chkFlipSettings, &f.chkProgressShowPercent, &f.SideBarTitleBkgnd.chkGradientHorizontal})
+    EXPECT_EQ(box->Value(), 0);
+  EXPECT_EQ(f.picComboDropDownNormal.HelpContextID(), 0);
+  EXPECT_EQ(ui::ResolveColor(f.ProgressTextColor.txt.ForeColor()), GetSysColor(COLOR_WINDOWTEXT));
+  // The paddings read "0" with none stored, and stay absent when saved.
+  Save();
+  EXPECT_EQ(Saved()["sidebar"].count("tab.normal.padding"), 0u);
+  EXPECT_EQ(Saved()["sidebar"]["tab.normal.image.stretch"], "0");
+}
+
+}  // namespace
