@@ -97,15 +97,36 @@ Control* Control::FromHwnd(HWND hwnd) {
   return it == Windows().end() ? nullptr : it->second.control;
 }
 
-void Control::CreateWindowNow() {
-  if (hwnd_ || !parent_ || !parent_->ContainerHwnd()) return;
-  EnsureWindowClasses();
+HWND Control::hWnd() const {
+  if (!hwnd_ && parent_) parent_->MakeWindowsFor(this);
+  return hwnd_;
+}
+
+void Control::KeepDesign() {
+  if (designKept_) return;
+  designKept_ = true;
   designRect_ = rect_;
   designVisible_ = visible_;
   designEnabled_ = enabled_;
   designFore_ = foreColor_;
   designBack_ = backColor_;
   CaptureDesign();
+  if (auto* self = dynamic_cast<Container*>(this))
+    for (Control* c : self->children_) c->KeepDesign();
+}
+
+void Control::CreateWindowNow() {
+  if (hwnd_ || !parent_) return;
+  HWND parentHwnd = parent_->ExistingContainerHwnd();
+  if (!parentHwnd || parent_->HoldsChildren()) {
+    // The window comes with its container's (or with its showing); the
+    // design is that of the form's load.
+    Form* form = ParentForm();
+    if (form && form->IsLoaded()) KeepDesign();
+    return;
+  }
+  EnsureWindowClasses();
+  KeepDesign();
   CreateParams p = GetCreateParams();
   DWORD style = p.style | WS_CHILD | extraStyle_;
   if (visible_) style |= WS_VISIBLE;
@@ -113,8 +134,8 @@ void Control::CreateWindowNow() {
   if (tabStop_) style |= WS_TABSTOP;
   int height = p.windowHeight >= 0 ? p.windowHeight : rect_.height;
   HWND h = CreateWindowExA(p.exStyle | extraExStyle_, p.className, p.text.c_str(), style, rect_.left,
-                           rect_.top, rect_.width, height, parent_->ContainerHwnd(), nullptr,
-                           GetModuleHandleA(nullptr), IsOwnClass() ? this : nullptr);
+                           rect_.top, rect_.width, height, parentHwnd, nullptr, GetModuleHandleA(nullptr),
+                           IsOwnClass() ? this : nullptr);
   if (!h) return;
   if (!IsOwnClass()) {
     hwnd_ = h;
@@ -124,6 +145,10 @@ void Control::CreateWindowNow() {
         SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlSubclassProc)));
   }
   SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
+  if (frontOnCreate_) {
+    frontOnCreate_ = false;
+    BringToFront();
+  }
   AfterCreate();
   if (auto* self = dynamic_cast<Container*>(this)) self->CreateChildren();
 }
@@ -148,6 +173,9 @@ void Control::Move(int left, int top, int width, int height) {
 
 void Control::SetVisible(bool v) {
   visible_ = v;
+  // A container about to show makes the windows it held back first.
+  if (v)
+    if (auto* self = dynamic_cast<Container*>(this)) self->Reveal();
   if (hwnd_) ShowWindow(hwnd_, v ? SW_SHOWNA : SW_HIDE);
 }
 
@@ -157,7 +185,14 @@ void Control::SetEnabled(bool v) {
 }
 
 void Control::SetFocus() {
-  if (hwnd_) ::SetFocus(hwnd_);
+  if (HWND h = hWnd()) ::SetFocus(h);
+}
+
+void Control::BringToFront() {
+  if (hwnd_)
+    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  else
+    frontOnCreate_ = true;
 }
 
 bool Control::HasFocus() const {
@@ -195,15 +230,24 @@ bool Control::HandleMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 void Control::WindowGone() {
   if (hwnd_) ForgetControl(hwnd_);
   hwnd_ = nullptr;
+  ReturnToDesign();
+}
+
+void Control::ReturnToDesign() {
   pressed_ = false;
+  frontOnCreate_ = false;
   rect_ = designRect_;
   visible_ = designVisible_;
   enabled_ = designEnabled_;
   foreColor_ = designFore_;
   backColor_ = designBack_;
   backBrush_.reset();
-  if (auto* self = dynamic_cast<Container*>(this)) self->ResetGraphics();
+  if (auto* self = dynamic_cast<Container*>(this)) {
+    self->ResetGraphics();
+    self->ReturnHeldChildren();
+  }
   ResetToDesign();
+  designKept_ = false;
 }
 
 LRESULT Control::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -409,10 +453,51 @@ void Container::Unregister(Graphic* g) {
   graphics_.erase(std::remove(graphics_.begin(), graphics_.end(), g), graphics_.end());
 }
 
+Container::~Container() {
+  for (Form* form : embedded_) form->host_ = nullptr;
+}
+
 void Container::CreateChildren() {
+  for (Control* c : children_) c->KeepDesign();
+  holding_ = HoldsChildrenBack();
+  if (!holding_) CreateChildWindows();
+}
+
+void Container::CreateChildWindows() {
   // Copy: a child's creation may register further controls.
   std::vector<Control*> kids = children_;
   for (Control* c : kids) c->CreateWindowNow();
+}
+
+void Container::Reveal() {
+  if (holding_ && ExistingContainerHwnd()) {
+    holding_ = false;
+    CreateChildWindows();
+  }
+  std::vector<Form*> forms = embedded_;
+  for (Form* form : forms) form->Reveal();
+}
+
+void Container::MakeWindowsFor(const Control* child) {
+  // The container's own window first: it may itself be held back by its
+  // container, and making it may make the child's too.
+  if (!ContainerHwnd() || child->hwnd_ || !holding_) return;
+  holding_ = false;
+  CreateChildWindows();
+}
+
+void Container::AddEmbedded(Form* form) {
+  if (std::find(embedded_.begin(), embedded_.end(), form) == embedded_.end()) embedded_.push_back(form);
+}
+
+void Container::RemoveEmbedded(Form* form) {
+  embedded_.erase(std::remove(embedded_.begin(), embedded_.end(), form), embedded_.end());
+}
+
+void Container::ReturnHeldChildren() {
+  holding_ = false;
+  for (Control* c : children_)
+    if (!c->hwnd_ && c->designKept_) c->ReturnToDesign();
 }
 
 void Container::PaintGraphics(HDC dc) const {
@@ -425,7 +510,7 @@ void Container::ResetGraphics() {
 }
 
 void Container::InvalidateGraphics() {
-  if (HWND h = ContainerHwnd()) InvalidateRect(h, nullptr, FALSE);
+  if (HWND h = ExistingContainerHwnd()) InvalidateRect(h, nullptr, FALSE);
 }
 
 // ---------------------------------------------------------------- Graphic

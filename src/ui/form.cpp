@@ -77,6 +77,7 @@ Form::~Form() {
     hwnd_ = nullptr;
     DestroyWindow(h);
   }
+  if (host_) host_->RemoveEmbedded(this);
   auto& all = AllForms();
   all.erase(std::remove(all.begin(), all.end(), this), all.end());
 }
@@ -273,6 +274,13 @@ void Form::SetBackColor(Color c) {
 }
 
 void Form::EmbedInto(HWND parent) {
+  auto* hostControl = Control::FromHwnd(parent);
+  auto* host = dynamic_cast<Container*>(hostControl);
+  if (!hwnd_ && host) {
+    holdChildren_ = !hostControl->Visible();
+    host_ = host;
+    host->AddEmbedded(this);
+  }
   Load();
   if (!hwnd_) return;
   LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_STYLE);
@@ -295,6 +303,10 @@ bool Form::PreviewKeyPress(int& keyAscii) {
 void Form::WindowGone() {
   if (hwnd_) FormWindows().erase(hwnd_);
   hwnd_ = nullptr;
+  ReturnHeldChildren();
+  if (host_) host_->RemoveEmbedded(this);
+  host_ = nullptr;
+  holdChildren_ = false;
   loadDone_ = false;
   menuBar_ = nullptr;
   owner_ = nullptr;

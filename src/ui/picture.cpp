@@ -20,16 +20,16 @@ Control::CreateParams PictureBox::GetCreateParams() const {
 }
 
 int PictureBox::ScaleWidth() const {
-  if (!hWnd()) return std::max(0, Width() - (border_ == kFixedSingle ? 4 : 0));
+  if (!HwndIfCreated()) return std::max(0, Width() - (border_ == kFixedSingle ? 4 : 0));
   RECT rc;
-  GetClientRect(hWnd(), &rc);
+  GetClientRect(HwndIfCreated(), &rc);
   return rc.right;
 }
 
 int PictureBox::ScaleHeight() const {
-  if (!hWnd()) return std::max(0, Height() - (border_ == kFixedSingle ? 4 : 0));
+  if (!HwndIfCreated()) return std::max(0, Height() - (border_ == kFixedSingle ? 4 : 0));
   RECT rc;
-  GetClientRect(hWnd(), &rc);
+  GetClientRect(HwndIfCreated(), &rc);
   return rc.bottom;
 }
 
@@ -98,9 +98,9 @@ void PictureBox::Cls() {
 }
 
 void PictureBox::Refresh() {
-  if (hWnd()) {
-    InvalidateRect(hWnd(), nullptr, FALSE);
-    UpdateWindow(hWnd());
+  if (HwndIfCreated()) {
+    InvalidateRect(HwndIfCreated(), nullptr, FALSE);
+    UpdateWindow(HwndIfCreated());
   }
 }
 
@@ -115,10 +115,12 @@ COLORREF PictureBox::Point(int x, int y) {
   return GetPixel(dc, x, y);
 }
 
-void PictureBox::AfterCreate() {
-  // The bitmap is made when something is first drawn: most boxes of a page
-  // never hold more than their back colour.
-  if (memDc_) Cls();
+void PictureBox::CaptureDesign() {
+  designHelpContextId_ = helpContextId_;
+  // A load of the form starts from an empty picture. What is drawn after
+  // it stays, also while the window is not made yet (a box on a page not
+  // shown so far): the bitmap is made when first drawn on and kept.
+  ReleaseBitmap();
 }
 
 void PictureBox::ResetToDesign() {
@@ -133,7 +135,7 @@ bool PictureBox::HandleMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
       return true;
     case WM_PAINT: {
       PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hWnd(), &ps);
+      HDC dc = BeginPaint(HwndIfCreated(), &ps);
       if (memDc_) {
         BitBlt(dc, 0, 0, ScaleWidth(), ScaleHeight(), memDc_, 0, 0, SRCCOPY);
       } else {
@@ -141,7 +143,7 @@ bool PictureBox::HandleMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
         FillRect(dc, &ps.rcPaint, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
       }
       PaintGraphics(dc);
-      EndPaint(hWnd(), &ps);
+      EndPaint(HwndIfCreated(), &ps);
       result = 0;
       return true;
     }
