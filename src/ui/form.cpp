@@ -420,6 +420,11 @@ MenuItem* Form::FindMenuItem(UINT id) const {
 
 void Form::RebuildMenuBar() {
   if (!hwnd_) return;
+  if (menuBatches_ > 0) {
+    menuBarStale_ = true;
+    return;
+  }
+  menuBarStale_ = false;
   HMENU bar = CreateMenu();
   for (MenuItem* m : menus_) {
     if (!m->Visible()) continue;
@@ -431,6 +436,12 @@ void Form::RebuildMenuBar() {
   SetMenu(hwnd_, bar);
   if (old) DestroyMenu(old);
   DrawMenuBar(hwnd_);
+}
+
+MenuBarBatch::MenuBarBatch(Form& form) : form_(form) { ++form_.menuBatches_; }
+
+MenuBarBatch::~MenuBarBatch() {
+  if (--form_.menuBatches_ == 0 && form_.menuBarStale_) form_.RebuildMenuBar();
 }
 
 bool Form::HandleShortcut(UINT vk, int shift) {

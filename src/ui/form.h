@@ -130,6 +130,7 @@ class Form : public Container {
 
  private:
   friend class Container;
+  friend class MenuBarBatch;
   friend LRESULT CALLBACK FormWindowProc(HWND, UINT, WPARAM, LPARAM);
   LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
   void WindowGone();
@@ -152,9 +153,26 @@ class Form : public Container {
   Container* host_ = nullptr;
   HWND owner_ = nullptr;
   HMENU menuBar_ = nullptr;
+  int menuBatches_ = 0;      // MenuBarBatch objects alive
+  bool menuBarStale_ = false;  // a rebuild was held back by a batch
   std::vector<MenuItem*> menus_;
   UINT nextMenuId_ = 1000;
   UniqueBrush backBrush_;
+};
+
+// Holds back the rebuilding of a form's menu bar while many of its items
+// change at once (every caption from a language file, the list of recent
+// projects): the bar is rebuilt once, when the last batch alive ends,
+// instead of after every change.
+class MenuBarBatch {
+ public:
+  explicit MenuBarBatch(Form& form);
+  ~MenuBarBatch();
+  MenuBarBatch(const MenuBarBatch&) = delete;
+  MenuBarBatch& operator=(const MenuBarBatch&) = delete;
+
+ private:
+  Form& form_;
 };
 
 // The modal loop behind ShowModal, used by the system prompt seam.
