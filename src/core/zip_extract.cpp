@@ -445,6 +445,19 @@ void Extractor::ProcessEntry(const CentralEntry& e, bool overlapping) {
     }
     target = prefix_ + *rel;
   }
+  uint64_t start = DataOffset(archive_.Data(), archive_.Size(), dir_.start, e);
+  if (start == 0 || (!e.IsFolder() && e.IsEncrypted() && e.compressedSize < kCryptHeaderSize)) {
+    Error("  error:  " + e.name + " has a damaged local header or its data is missing");
+    return Fail(kUnzipCorrupt);
+  }
+  if (!LocalHeaderAgrees(archive_.Data(), e)) {
+    Error("  error:  " + e.name + " is damaged: its local header disagrees with the central directory");
+    return Fail(kUnzipCorrupt);
+  }
+  if (overlapping) {
+    Error("  error:  " + e.name + " shares its data with another entry (possible zip bomb)");
+    return Fail(kUnzipCorrupt);
+  }
   if (e.IsFolder()) {
     if (o_.test) {
       Info("    testing: " + e.name + "   OK");
@@ -456,19 +469,6 @@ void Extractor::ProcessEntry(const CentralEntry& e, bool overlapping) {
       Info("   creating: " + target);
     }
     return;
-  }
-  uint64_t start = DataOffset(archive_.Data(), archive_.Size(), dir_.start, e);
-  if (start == 0 || (e.IsEncrypted() && e.compressedSize < kCryptHeaderSize)) {
-    Error("  error:  " + e.name + " has a damaged local header or its data is missing");
-    return Fail(kUnzipCorrupt);
-  }
-  if (!LocalHeaderAgrees(archive_.Data(), e)) {
-    Error("  error:  " + e.name + " is damaged: its local header disagrees with the central directory");
-    return Fail(kUnzipCorrupt);
-  }
-  if (overlapping) {
-    Error("  error:  " + e.name + " shares its data with another entry (possible zip bomb)");
-    return Fail(kUnzipCorrupt);
   }
   if (Writing()) {
     bool askFirst = o_.extractOnlyNewer || o_.freshen || !o_.overwrite;

@@ -219,7 +219,9 @@ DirectoryStatus ReadCentralDirectory(const uint8_t* data, uint64_t size, Central
     // writers give 0 for one disk).
     if (Get32(locator + 4) != 0 || Get32(locator + 16) > 1) return DirectoryStatus::kUnsupported;
     uint64_t z = Get64(locator + 8);
-    if (z > eocd || eocd - z < kZip64EndSize || Get32(data + z) != kZip64EndSig) return DirectoryStatus::kCorrupt;
+    // The ZIP64 end record ends before the locator.
+    uint64_t zipEnd = eocd - kZip64LocatorSize;
+    if (z > zipEnd || zipEnd - z < kZip64EndSize || Get32(data + z) != kZip64EndSig) return DirectoryStatus::kCorrupt;
     disk = static_cast<uint16_t>(std::min<uint32_t>(Get32(data + z + 16), kMax16));
     cdDisk = static_cast<uint16_t>(std::min<uint32_t>(Get32(data + z + 20), kMax16));
     zip64Count = Get64(data + z + 32);
