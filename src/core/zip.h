@@ -20,8 +20,10 @@
 //   unpacking  1 an entry was refused for a name that would leave the
 //              target folder, 2 damaged archive or CRC error, 4 out of
 //              memory, 9 archive missing or not a ZIP archive, 50 cannot
-//              write, 80 stopped, 81 unsupported method or encryption,
-//              82 encrypted entry skipped (no or wrong password).
+//              write (also a path too long, or files that do not fit on
+//              the drive), 80 stopped, 81 unsupported method, encryption
+//              or version, 82 encrypted entry skipped (no or wrong
+//              password).
 // Encrypted entries (traditional PKWARE encryption) are read; the
 // password is asked with an input box.
 #pragma once

@@ -23,6 +23,17 @@ constexpr size_t kChunk = 256 * 1024;
 constexpr size_t kPrintPiece = 32768;
 constexpr int kPasswordTries = 3;
 constexpr size_t kPasswordSize = 256;
+// The newest "version needed to extract" read here: 4.5, ZIP64.
+constexpr unsigned kVersionReadable = 45;
+
+// A port number of a device name: a digit, or one of the superscript
+// digits one to three, which Windows takes for 1 to 3 (COM¹, LPT²).
+bool IsPortDigit(const std::string& s) {
+  if (s.size() == 1 && s[0] >= '0' && s[0] <= '9') return true;
+  wchar_t w[2];
+  int n = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, s.data(), static_cast<int>(s.size()), w, 2);
+  return n == 1 && (w[0] == 0x00B9 || w[0] == 0x00B2 || w[0] == 0x00B3);
+}
 
 bool IsDeviceName(const std::string& part) {
   std::string base = part.substr(0, part.find('.'));
@@ -31,8 +42,8 @@ bool IsDeviceName(const std::string& part) {
   static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$", "CLOCK$"};
   for (const char* d : kDevices)
     if (base == d) return true;
-  return base.size() == 4 && (base.compare(0, 3, "COM") == 0 || base.compare(0, 3, "LPT") == 0) && base[3] >= '0' &&
-         base[3] <= '9';
+  return base.size() > 3 && (base.compare(0, 3, "COM") == 0 || base.compare(0, 3, "LPT") == 0) &&
+         IsPortDigit(base.substr(3));
 }
 
 // The path of an entry below the target folder, with "\" between parts;
@@ -59,6 +70,9 @@ std::optional<std::string> SafeRelativePath(std::string name, bool spaceToUnders
   return result;
 }
 
+// The "A" functions take paths shorter than MAX_PATH.
+bool PathTooLong(const std::string& path) { return path.size() >= MAX_PATH; }
+
 std::string FullPathOf(const std::string& path) {
   char buf[MAX_PATH * 2];
   DWORD n = GetFullPathNameA(path.c_str(), sizeof buf, buf, nullptr);
@@ -82,6 +96,26 @@ bool EntryTime(const CentralEntry& e, FILETIME& ft) {
 }
 
 uint64_t Ticks(const FILETIME& ft) { return (static_cast<uint64_t>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime; }
+
+// The bytes the files of the archive declare, at most UINT64_MAX.
+uint64_t DeclaredTotal(const CentralDirectory& dir) {
+  uint64_t total = 0;
+  for (const auto& e : dir.entries)
+    if (!e.IsFolder()) total = e.size > UINT64_MAX - total ? UINT64_MAX : total + e.size;
+  return total;
+}
+
+// The bytes free to this user on the drive of a folder, asked of the
+// nearest folder above it that exists; nothing when Windows cannot tell.
+std::optional<uint64_t> FreeSpaceFor(std::string folder) {
+  for (;;) {
+    ULARGE_INTEGER available;
+    if (GetDiskFreeSpaceExA(folder.c_str(), &available, nullptr, nullptr)) return available.QuadPart;
+    std::string parent = FolderOf(folder);
+    if (parent.empty() || parent.size() >= folder.size()) return std::nullopt;
+    folder = parent;
+  }
+}
 
 class Extractor {
  public:
@@ -109,10 +143,12 @@ class Extractor {
 
   bool Writing() const { return !o_.test && !o_.toStdOut; }
   bool MakeFolders(const std::string& path);
-  bool PrepareTarget();
+  int PrepareTarget();
   void ListEntries();
   void PrintZipInfo();
-  void ProcessEntry(const CentralEntry& e);
+  // Refuses, after a message, an entry that cannot be read: false then.
+  bool Readable(const CentralEntry& e);
+  void ProcessEntry(const CentralEntry& e, bool overlapping);
   bool Unlock(const CentralEntry& e, const uint8_t* header, std::optional<ZipCrypto>& crypto);
   // Decodes the entry's data into the file (or the test or the print
   // callback): kUnzipOk, or after a message kUnzipCorrupt or kUnzipWriteError.
@@ -171,12 +207,24 @@ bool CreateFolderPath(const std::string& path) {
   return CreateDirectoryA(path.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
-bool Extractor::PrepareTarget() {
+// Resolves and makes the target folder, once the files of the archive are
+// known to fit on its drive: kUnzipOk, or after a message kUnzipWriteError.
+int Extractor::PrepareTarget() {
   base_ = FullPathOf(o_.extractDir.empty() ? std::string(".") : o_.extractDir);
-  if (base_.empty()) return false;
-  while (base_.size() > 3 && base_.back() == '\\') base_.pop_back();
-  prefix_ = base_.back() == '\\' ? base_ : base_ + "\\";
-  return CreateFolderPath(base_);
+  if (!base_.empty()) {
+    while (base_.size() > 3 && base_.back() == '\\') base_.pop_back();
+    prefix_ = base_.back() == '\\' ? base_ : base_ + "\\";
+    uint64_t declared = DeclaredTotal(dir_);
+    std::optional<uint64_t> available = FreeSpaceFor(base_);
+    if (available && declared > *available) {
+      Error("error:  " + o_.zipName + " declares " + std::to_string(declared) + " bytes of files, more than the " +
+            std::to_string(*available) + " bytes free on the target drive");
+      return kUnzipWriteError;
+    }
+    if (CreateFolderPath(base_)) return kUnzipOk;
+  }
+  Error("error:  cannot create folder " + o_.extractDir);
+  return kUnzipWriteError;
 }
 
 void Extractor::ListEntries() {
@@ -356,25 +404,59 @@ bool Extractor::Unlock(const CentralEntry& e, const uint8_t* header, std::option
   return false;
 }
 
-void Extractor::ProcessEntry(const CentralEntry& e) {
-  if (e.method != kMethodStored && e.method != kMethodDeflated) {
+bool Extractor::Readable(const CentralEntry& e) {
+  unsigned version = e.versionNeeded & 0xFF;
+  if (version > kVersionReadable) {
+    Error("   skipping: " + e.name + "  need PK compat. v" + std::to_string(version / 10) + "." +
+          std::to_string(version % 10) + " (can do v4.5)");
+    Fail(kUnzipUnsupported);
+  } else if (e.method != kMethodStored && e.method != kMethodDeflated) {
     Error("   skipping: " + e.name + "  unsupported compression method " + std::to_string(e.method));
-    return Fail(kUnzipUnsupported);
-  }
-  if (e.IsEncrypted() && (e.flags & kFlagStrongEncryption)) {
+    Fail(kUnzipUnsupported);
+  } else if (!e.IsEncrypted() && (e.flags & (kFlagStrongEncryption | kFlagMaskedHeader))) {
+    Error("   skipping: " + e.name + "  damaged: encryption flags without the encryption flag");
+    Fail(kUnzipCorrupt);
+  } else if (e.IsEncrypted() && (e.flags & (kFlagStrongEncryption | kFlagMaskedHeader))) {
     Error("   skipping: " + e.name + "  unsupported encryption");
-    return Fail(kUnzipUnsupported);
+    Fail(kUnzipUnsupported);
+  } else if (e.extraDamaged) {
+    Error("   skipping: " + e.name + "  damaged: a block of its extra field runs past the field's end");
+    Fail(kUnzipCorrupt);
+  } else {
+    return true;
   }
+  return false;
+}
+
+void Extractor::ProcessEntry(const CentralEntry& e, bool overlapping) {
+  if (!Readable(e)) return;
   std::string target;
   if (Writing()) {
     auto rel = SafeRelativePath(e.name, o_.spaceToUnderscore != 0);
     if (rel && !o_.honorDirectories) rel = NameOf(*rel);
+    if (rel && PathTooLong(prefix_ + *rel)) {
+      Error("   error:  cannot create " + prefix_ + *rel + "  (the path is too long)");
+      return Fail(kUnzipWriteError);
+    }
     std::string full = rel ? FullPathOf(prefix_ + *rel) : std::string();
     if (!rel || full.size() <= prefix_.size() || !EqualsNoCase(full.substr(0, prefix_.size()), prefix_)) {
       Error("   skipping: " + e.name + "  (the name would leave the target folder)");
       return Fail(kUnzipUnsafeName);
     }
     target = prefix_ + *rel;
+  }
+  uint64_t start = DataOffset(archive_.Data(), archive_.Size(), dir_.start, e);
+  if (start == 0 || (!e.IsFolder() && e.IsEncrypted() && e.compressedSize < kCryptHeaderSize)) {
+    Error("  error:  " + e.name + " has a damaged local header or its data is missing");
+    return Fail(kUnzipCorrupt);
+  }
+  if (!LocalHeaderAgrees(archive_.Data(), e)) {
+    Error("  error:  " + e.name + " is damaged: its local header disagrees with the central directory");
+    return Fail(kUnzipCorrupt);
+  }
+  if (overlapping) {
+    Error("  error:  " + e.name + " shares its data with another entry (possible zip bomb)");
+    return Fail(kUnzipCorrupt);
   }
   if (e.IsFolder()) {
     if (o_.test) {
@@ -387,11 +469,6 @@ void Extractor::ProcessEntry(const CentralEntry& e) {
       Info("   creating: " + target);
     }
     return;
-  }
-  uint64_t start = DataOffset(archive_.Data(), archive_.Size(), dir_.start, e);
-  if (start == 0 || (e.IsEncrypted() && e.compressedSize < kCryptHeaderSize)) {
-    Error("  error:  " + e.name + " has a damaged local header or its data is missing");
-    return Fail(kUnzipCorrupt);
   }
   if (Writing()) {
     bool askFirst = o_.extractOnlyNewer || o_.freshen || !o_.overwrite;
@@ -491,16 +568,18 @@ int Extractor::Run() {
     return kUnzipOk;
   }
   Info("Archive:  " + o_.zipName);
-  if (Writing() && !PrepareTarget()) {
-    Error("error:  cannot create folder " + o_.extractDir);
-    return kUnzipWriteError;
+  if (Writing()) {
+    int rc = PrepareTarget();
+    if (rc != kUnzipOk) return rc;
   }
-  for (const auto& e : dir_.entries) {
+  std::vector<bool> overlapping = OverlappingEntries(archive_.Data(), archive_.Size(), dir_);
+  for (size_t i = 0; i < dir_.entries.size(); ++i) {
+    const CentralEntry& e = dir_.entries[i];
     if (c_.service && c_.service(e.name.c_str(), e.size) != 0) {
       Fail(kUnzipAborted);
       break;
     }
-    ProcessEntry(e);
+    ProcessEntry(e, overlapping[i]);
   }
   if (o_.test && o_.quiet <= 1) {
     if (result_ == kUnzipOk)

@@ -4,10 +4,19 @@
 //
 // Nothing is ever written outside the target folder: an entry whose name
 // holds a ".." part, a drive letter or any ":", starts with "/" or "\", or
-// names a device (CON, NUL, COM1 ...) is refused and skipped. A damaged
-// archive gives a result code, never a read outside the file; a file whose
-// data fails its CRC or does not inflate is deleted again, so it is never
-// left looking complete. Extracted files get their modification times back.
+// names a device (CON, NUL, COM1, COM¹ ...) is refused and skipped. A
+// damaged archive gives a result code, never a read outside the file; a
+// file whose data fails its CRC or does not inflate is deleted again, so it
+// is never left looking complete. Extracted files get their modification
+// times back.
+//
+// No archive can make more of itself than it declares: an archive whose
+// files declare more bytes than the target drive has free is refused before
+// anything is written, an entry stops the moment its output passes its
+// declared size, and entries whose data overlaps another entry's are
+// refused. An entry whose local header disagrees with its central entry
+// (name, method, encryption, or sizes and CRC when no data descriptor
+// follows) is damaged and not written.
 #pragma once
 
 #include <cstdint>
@@ -22,9 +31,10 @@ enum UnzipResult : int {
   kUnzipCorrupt = 2,       // damaged archive: bad headers, truncated data, bad compressed data, CRC error
   kUnzipNoMemory = 4,      // out of memory
   kUnzipNotArchive = 9,    // no archive name, archive missing or unreadable, or not a ZIP archive
-  kUnzipWriteError = 50,   // a folder or file could not be created or written
+  kUnzipWriteError = 50,   // a folder or file could not be created or written, a path is too long,
+                           // or the archive's files do not fit on the target drive
   kUnzipAborted = 80,      // the service callback asked to stop
-  kUnzipUnsupported = 81,  // an entry uses a method or encryption Tarnell cannot read, or a split archive
+  kUnzipUnsupported = 81,  // an entry uses a method, encryption or version Tarnell cannot read, or a split archive
   kUnzipBadPassword = 82,  // an encrypted entry was skipped: no password, a wrong one, or its data does not decode
 };
 

@@ -3,6 +3,9 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <initializer_list>
+#include <optional>
+#include <string_view>
 
 namespace core::ziplib {
 
@@ -132,42 +135,57 @@ bool FindEndOfCentral(const uint8_t* data, uint64_t size, uint64_t& pos) {
   return false;
 }
 
-// Takes the 64-bit values of the ZIP64 extra field for the fields that
-// hold their 32-bit maximum. False when the field is missing or short.
-bool ApplyZip64Extra(const uint8_t* extra, size_t length, CentralEntry& e, bool sizeMax, bool compMax, bool offsetMax) {
+// Calls visit(tag, value, length) for each block of an extra field until it
+// answers true. False when a block's length runs past the room left; a
+// tail too short for a block header is padding and passes.
+template <typename Visit>
+bool WalkExtra(const uint8_t* extra, size_t length, Visit visit) {
   size_t p = 0;
   while (p + 4 <= length) {
     uint16_t tag = Get16(extra + p);
     uint16_t len = Get16(extra + p + 2);
-    if (p + 4 + len > length) return false;
-    if (tag == 0x0001) {
-      const uint8_t* v = extra + p + 4;
-      size_t need = 8 * ((sizeMax ? 1 : 0) + (compMax ? 1 : 0) + (offsetMax ? 1 : 0));
-      if (len < need) return false;
-      if (sizeMax) e.size = Get64(v), v += 8;
-      if (compMax) e.compressedSize = Get64(v), v += 8;
-      if (offsetMax) e.localOffset = Get64(v);
-      return true;
-    }
+    if (len > length - p - 4) return false;
+    if (visit(tag, extra + p + 4, len)) return true;
     p += 4 + len;
   }
-  return false;
+  return true;
+}
+
+constexpr uint16_t kTagZip64 = 0x0001;
+constexpr uint16_t kTagUnixTime = 0x5455;
+
+// Replaces each field that holds its 32-bit maximum by the next 64-bit
+// value of the ZIP64 extra block, in the order given. False when the block
+// is missing or short.
+bool ApplyZip64Extra(const uint8_t* extra, size_t length, std::initializer_list<uint64_t*> fields) {
+  bool found = false;
+  bool complete = true;
+  WalkExtra(extra, length, [&](uint16_t tag, const uint8_t* v, uint16_t len) {
+    if (tag != kTagZip64) return false;
+    found = true;
+    size_t at = 0;
+    for (uint64_t* f : fields) {
+      if (*f != kMax32) continue;
+      if (len - at < 8) {
+        complete = false;
+        break;
+      }
+      *f = Get64(v + at);
+      at += 8;
+    }
+    return true;
+  });
+  return found && complete;
 }
 
 void ReadUnixTime(const uint8_t* extra, size_t length, CentralEntry& e) {
-  size_t p = 0;
-  while (p + 4 <= length) {
-    uint16_t tag = Get16(extra + p);
-    uint16_t len = Get16(extra + p + 2);
-    if (p + 4 + len > length) return;
+  WalkExtra(extra, length, [&](uint16_t tag, const uint8_t* v, uint16_t len) {
     // Extended time stamp: flags, then the modification time first.
-    if (tag == 0x5455 && len >= 5 && (extra[p + 4] & 1)) {
-      e.hasUnixTime = true;
-      e.unixTime = static_cast<int32_t>(Get32(extra + p + 5));
-      return;
-    }
-    p += 4 + len;
-  }
+    if (tag != kTagUnixTime || len < 5 || !(v[0] & 1)) return false;
+    e.hasUnixTime = true;
+    e.unixTime = static_cast<int32_t>(Get32(v + 1));
+    return true;
+  });
 }
 
 std::string DecodeName(const std::string& raw, uint16_t flags, uint8_t host) {
@@ -190,27 +208,32 @@ DirectoryStatus ReadCentralDirectory(const uint8_t* data, uint64_t size, Central
   uint64_t count = Get16(e + 10);
   uint64_t cdSize = Get32(e + 12);
   uint64_t cdOffset = Get32(e + 16);
+  std::optional<uint64_t> zip64Count;
   out.comment.assign(reinterpret_cast<const char*>(e + 22), Get16(e + 20));
   if (count == kMax16 || cdSize == kMax32 || cdOffset == kMax32) {
     // ZIP64: the locator sits right before the classic record.
     if (eocd < kZip64LocatorSize || Get32(data + eocd - kZip64LocatorSize) != kZip64LocatorSig)
       return DirectoryStatus::kCorrupt;
-    uint64_t z = Get64(data + eocd - kZip64LocatorSize + 8);
-    if (z > eocd || eocd - z < kZip64EndSize || Get32(data + z) != kZip64EndSig) return DirectoryStatus::kCorrupt;
+    const uint8_t* locator = data + eocd - kZip64LocatorSize;
+    // The disk holding the ZIP64 end record and the number of disks (some
+    // writers give 0 for one disk).
+    if (Get32(locator + 4) != 0 || Get32(locator + 16) > 1) return DirectoryStatus::kUnsupported;
+    uint64_t z = Get64(locator + 8);
+    // The ZIP64 end record ends before the locator.
+    uint64_t zipEnd = eocd - kZip64LocatorSize;
+    if (z > zipEnd || zipEnd - z < kZip64EndSize || Get32(data + z) != kZip64EndSig) return DirectoryStatus::kCorrupt;
     disk = static_cast<uint16_t>(std::min<uint32_t>(Get32(data + z + 16), kMax16));
     cdDisk = static_cast<uint16_t>(std::min<uint32_t>(Get32(data + z + 20), kMax16));
-    count = Get64(data + z + 32);
+    zip64Count = Get64(data + z + 32);
     cdSize = Get64(data + z + 40);
     cdOffset = Get64(data + z + 48);
   }
   if (disk != 0 || cdDisk != 0) return DirectoryStatus::kUnsupported;  // split archives
   if (cdOffset > eocd || cdSize > eocd - cdOffset) return DirectoryStatus::kCorrupt;
-  if (count > cdSize / kCentralHeaderSize) return DirectoryStatus::kCorrupt;
   out.start = cdOffset;
-  out.entries.reserve(static_cast<size_t>(count));
   uint64_t p = cdOffset;
   const uint64_t end = cdOffset + cdSize;
-  for (uint64_t i = 0; i < count; ++i) {
+  while (p < end) {
     if (end - p < kCentralHeaderSize || Get32(data + p) != kCentralHeaderSig) return DirectoryStatus::kCorrupt;
     const uint8_t* h = data + p;
     CentralEntry entry;
@@ -231,17 +254,21 @@ DirectoryStatus ReadCentralDirectory(const uint8_t* data, uint64_t size, Central
     uint64_t total = kCentralHeaderSize + nameLen + extraLen + commentLen;
     if (end - p < total) return DirectoryStatus::kCorrupt;
     const uint8_t* extra = h + kCentralHeaderSize + nameLen;
-    bool sizeMax = entry.size == kMax32;
-    bool compMax = entry.compressedSize == kMax32;
-    bool offsetMax = entry.localOffset == kMax32;
-    if ((sizeMax || compMax || offsetMax) && !ApplyZip64Extra(extra, extraLen, entry, sizeMax, compMax, offsetMax))
+    bool needsZip64 = entry.size == kMax32 || entry.compressedSize == kMax32 || entry.localOffset == kMax32;
+    if (needsZip64 && !ApplyZip64Extra(extra, extraLen, {&entry.size, &entry.compressedSize, &entry.localOffset}))
       return DirectoryStatus::kCorrupt;
+    entry.extraDamaged = !WalkExtra(extra, extraLen, [](uint16_t, const uint8_t*, uint16_t) { return false; });
     ReadUnixTime(extra, extraLen, entry);
     entry.rawName.assign(reinterpret_cast<const char*>(h + kCentralHeaderSize), nameLen);
     entry.name = DecodeName(entry.rawName, entry.flags, static_cast<uint8_t>(entry.madeBy >> 8));
     out.entries.push_back(std::move(entry));
     p += total;
   }
+  // Every count must name the entries found. Without ZIP64 some writers let
+  // the 16-bit count wrap past 65535 entries.
+  uint64_t found = out.entries.size();
+  if (zip64Count ? (*zip64Count != found || (count != kMax16 && count != (found & kMax16))) : count != (found & kMax16))
+    return DirectoryStatus::kCorrupt;
   return DirectoryStatus::kOk;
 }
 
@@ -252,6 +279,57 @@ uint64_t DataOffset(const uint8_t* data, uint64_t size, uint64_t directoryStart,
   uint64_t start = p + kLocalHeaderSize + Get16(data + p + 26) + Get16(data + p + 28);
   if (start > limit || limit - start < entry.compressedSize) return 0;
   return start;
+}
+
+bool LocalHeaderAgrees(const uint8_t* data, const CentralEntry& entry) {
+  const uint8_t* h = data + entry.localOffset;
+  uint16_t flags = Get16(h + 6);
+  uint16_t nameLen = Get16(h + 26);
+  const uint16_t encryption = kFlagEncrypted | kFlagStrongEncryption;
+  if (Get16(h + 8) != entry.method || (flags & encryption) != (entry.flags & encryption)) return false;
+  if (std::string_view(reinterpret_cast<const char*>(h + kLocalHeaderSize), nameLen) != entry.rawName) return false;
+  if (flags & kFlagDataDescriptor) return true;
+  uint64_t compressed = Get32(h + 18);
+  uint64_t size = Get32(h + 22);
+  if (compressed == kMax32 || size == kMax32) {
+    // A local ZIP64 block should hold both sizes; some writers give only
+    // those at their maximum.
+    const uint8_t* extra = h + kLocalHeaderSize + nameLen;
+    uint16_t extraLen = Get16(h + 28);
+    bool both = false;
+    WalkExtra(extra, extraLen, [&](uint16_t tag, const uint8_t*, uint16_t len) {
+      if (tag != kTagZip64) return false;
+      both = len >= 16;
+      return true;
+    });
+    if (both) size = compressed = kMax32;
+    if (!ApplyZip64Extra(extra, extraLen, {&size, &compressed})) return false;
+  }
+  return Get32(h + 14) == entry.crc && compressed == entry.compressedSize && size == entry.size;
+}
+
+std::vector<bool> OverlappingEntries(const uint8_t* data, uint64_t size, const CentralDirectory& directory) {
+  struct Span {
+    uint64_t from;
+    uint64_t to;
+    size_t index;
+  };
+  std::vector<Span> spans;
+  for (size_t i = 0; i < directory.entries.size(); ++i) {
+    const CentralEntry& e = directory.entries[i];
+    uint64_t start = e.IsFolder() ? 0 : DataOffset(data, size, directory.start, e);
+    if (start != 0) spans.push_back({e.localOffset, start + e.compressedSize, i});
+  }
+  std::sort(spans.begin(), spans.end(), [](const Span& a, const Span& b) { return a.from < b.from; });
+  // Each span is compared with the one reaching furthest before it: every
+  // entry that overlaps another is marked, and so is the other.
+  std::vector<bool> overlapping(directory.entries.size(), false);
+  const Span* furthest = nullptr;
+  for (const Span& s : spans) {
+    if (furthest && s.from < furthest->to) overlapping[s.index] = overlapping[furthest->index] = true;
+    if (!furthest || s.to > furthest->to) furthest = &s;
+  }
+  return overlapping;
 }
 
 ZipCrypto::ZipCrypto(const std::string& password) : keys_{305419896u, 591751049u, 878082192u} {

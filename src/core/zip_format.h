@@ -31,6 +31,7 @@ inline constexpr uint16_t kMethodDeflated = 8;
 inline constexpr uint16_t kFlagEncrypted = 0x0001;
 inline constexpr uint16_t kFlagDataDescriptor = 0x0008;
 inline constexpr uint16_t kFlagStrongEncryption = 0x0040;
+inline constexpr uint16_t kFlagMaskedHeader = 0x2000;  // local header values hidden by an encrypted directory
 inline constexpr uint16_t kFlagUtf8 = 0x0800;
 
 // The "made by" host systems whose names are in the OEM code page.
@@ -85,6 +86,7 @@ struct CentralEntry {
   std::string name;     // in the ANSI code page
   bool hasUnixTime = false;
   int64_t unixTime = 0;  // modification time from the extended time stamp
+  bool extraDamaged = false;  // a block of the extra field runs past the room left
 
   bool IsFolder() const { return !rawName.empty() && (rawName.back() == '/' || rawName.back() == '\\'); }
   bool IsEncrypted() const { return (flags & kFlagEncrypted) != 0; }
@@ -115,7 +117,10 @@ enum class DirectoryStatus { kOk, kNotZip, kCorrupt, kUnsupported };
 
 // The central directory of an archive: its entries in stored order and the
 // archive comment. Every offset and size is checked against the file, so a
-// damaged archive gives kCorrupt or kNotZip, never a read outside it.
+// damaged archive gives kCorrupt or kNotZip, never a read outside it. The
+// entries are read from the whole of the directory's stated extent, and an
+// entry count in the end records that disagrees with them is damage; a
+// ZIP64 locator or end record naming more than one disk gives kUnsupported.
 struct CentralDirectory {
   std::vector<CentralEntry> entries;
   std::string comment;
@@ -127,6 +132,17 @@ DirectoryStatus ReadCentralDirectory(const uint8_t* data, uint64_t size, Central
 // local header is missing, damaged or its data runs past the central
 // directory.
 uint64_t DataOffset(const uint8_t* data, uint64_t size, uint64_t directoryStart, const CentralEntry& entry);
+
+// For an entry whose DataOffset is not 0: whether its local header gives
+// the same name, method and encryption as the central entry and, unless a
+// data descriptor defers them, the same CRC and sizes.
+bool LocalHeaderAgrees(const uint8_t* data, const CentralEntry& entry);
+
+// For each entry of the directory, whether its local header and data share
+// bytes with another entry's: such entries would let an archive expand by
+// reusing its data. Folders and entries without a sound local header take
+// no part.
+std::vector<bool> OverlappingEntries(const uint8_t* data, uint64_t size, const CentralDirectory& directory);
 
 // The traditional PKWARE stream cipher, for reading encrypted entries.
 class ZipCrypto {

@@ -394,6 +394,9 @@ class ForeignWindow {
     si.dwFlags = STARTF_USESTDHANDLES;
     si.hStdInput = si.hStdOutput = si.hStdError = nul;
     SetEnvironmentVariableA(kHelperVariable, tag.c_str());
+    // The helper runs one test of its own: this run's sharding must not hide it.
+    SetEnvironmentVariableA("GTEST_TOTAL_SHARDS", nullptr);
+    SetEnvironmentVariableA("GTEST_SHARD_INDEX", nullptr);
     bool started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &process_);
     SetEnvironmentVariableA(kHelperVariable, nullptr);
     CloseHandle(nul);

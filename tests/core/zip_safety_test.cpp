@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "core/files.h"
@@ -183,6 +184,69 @@ TEST_F(ZipSafetyTest, FlippedBytesNeverCrashAndDamagedFileDataIsAlwaysFound) {
   EXPECT_EQ(Extract(damaged), core::ziplib::kUnzipCorrupt);
   EXPECT_FALSE(Exists(Target() + "\\Skin\\toolbar\\back.png"));
   EXPECT_TRUE(Exists(Target() + "\\Skin\\pelto.ini"));
+}
+
+// Each kind of damage, made in a sound archive by changing the bytes that
+// matter, fails and writes nothing for the damaged entry "ab/COM~~.txt".
+TEST_F(ZipSafetyTest, EveryKindOfDamageIsReportedAndWritesNothingForTheDamagedEntry) {
+  const std::string sound =
+      ZipBuilder().Add("keep.txt", "kept").Add("ab/COM~~.txt", zip_test::TextBytes(2000), true).Bytes();
+  const size_t eocd = sound.size() - 22;
+  const size_t central = zip_test::Le32(sound, eocd + 16) + 46 + 8;  // the damaged entry's central record
+  const size_t local = zip_test::CentralEntries(sound)[1].localOffset;
+  auto poke = [](std::string& s, size_t at, uint64_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i) s[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+  };
+  using namespace core::ziplib;
+  struct Case {
+    const char* what;
+    int result;
+    std::function<void(std::string&)> damage;
+  } cases[] = {
+      {"end record counts one entry less", kUnzipCorrupt,
+       [&](std::string& z) {
+         poke(z, eocd + 8, 1, 2);
+         poke(z, eocd + 10, 1, 2);
+       }},
+      {"local header names another file", kUnzipCorrupt, [&](std::string& z) { z.replace(local + 30, 3, "../"); }},
+      {"needs version 6.3", kUnzipUnsupported, [&](std::string& z) { poke(z, central + 6, 63, 2); }},
+      {"two entries share one local entry", kUnzipCorrupt,
+       [&](std::string& z) {
+         std::string record = z.substr(central, eocd - central);
+         poke(z, eocd + 8, 3, 2);
+         poke(z, eocd + 10, 3, 2);
+         poke(z, eocd + 12, zip_test::Le32(z, eocd + 12) + record.size(), 4);
+         z.insert(eocd, record);
+       }},
+      {"ZIP64 declares 2^62 bytes", kUnzipWriteError,
+       [&](std::string& z) {
+         poke(z, eocd + 12, zip_test::Le32(z, eocd + 12) + 12, 4);
+         poke(z, central + 24, 0xFFFFFFFF, 4);
+         poke(z, central + 30, 12, 2);
+         z.insert(central + 46 + 12, std::string("\x01\0\x08\0\0\0\0\0\0\0\0\x40", 12));
+       }},
+      {"superscript device name", kUnzipUnsafeName,
+       [&](std::string& z) {
+         for (size_t name : {local + 30, central + 46}) z.replace(name + 6, 2, "\xC2\xB2");  // COM²
+         poke(z, local + 6, 0x0800, 2);  // UTF-8 names
+         poke(z, central + 8, 0x0800, 2);
+       }},
+      {"path too long", kUnzipWriteError,
+       [&](std::string& z) {
+         std::string deep = "ab/";
+         for (int i = 0; i < 60; ++i) deep += "abcdefgh/";
+         z = ZipBuilder().Add("keep.txt", "kept").Add(deep + "COM~~.txt", "deep").Bytes();
+       }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::string damaged = sound;
+    c.damage(damaged);
+    EXPECT_EQ(Extract(damaged), c.result);
+    EXPECT_FALSE(Exists(Target() + "\\ab"));
+    EXPECT_TRUE(Escaped().empty());
+    testing_support::RemoveTree(temp_ / "box");
+  }
 }
 
 }  // namespace
