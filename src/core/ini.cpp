@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cctype>
+#include <map>
 #include <vector>
 
 #include "core/globals.h"
@@ -30,6 +32,73 @@ std::string ReadProfile(const std::string& file, const std::string& section, con
     }
     buf.resize(buf.size() * 4);
   }
+}
+
+// The [General] section of the language files, read whole once and again
+// only when a file changes: the captions of every window look up a few
+// hundred texts, and each profile read would open and parse the file anew.
+// A text comes back as the profile functions give it: blanks around it
+// removed, one pair of enclosing quotes dropped, the first of duplicate
+// keys.
+struct LessNoCase {
+  bool operator()(const std::string& a, const std::string& b) const { return _stricmp(a.c_str(), b.c_str()) < 0; }
+};
+
+struct LanguageTexts {
+  FILETIME written{};
+  DWORD size = 0;
+  std::map<std::string, std::string, LessNoCase> texts;
+};
+
+std::string Trimmed(const std::string& s) {
+  size_t a = s.find_first_not_of(" \t");
+  if (a == std::string::npos) return "";
+  size_t b = s.find_last_not_of(" \t");
+  return s.substr(a, b - a + 1);
+}
+
+const LanguageTexts* ReadLanguageFile(const std::string& file) {
+  static std::map<std::string, LanguageTexts, LessNoCase> files;
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (file.empty() || !GetFileAttributesExA(file.c_str(), GetFileExInfoStandard, &data)) {
+    files.erase(file);
+    return nullptr;
+  }
+  auto it = files.find(file);
+  if (it != files.end() && CompareFileTime(&it->second.written, &data.ftLastWriteTime) == 0 &&
+      it->second.size == data.nFileSizeLow)
+    return &it->second;
+  LanguageTexts read;
+  read.written = data.ftLastWriteTime;
+  read.size = data.nFileSizeLow;
+  std::vector<char> buf(1 << 16);
+  for (;;) {
+    DWORD n = GetPrivateProfileSectionA("General", buf.data(), static_cast<DWORD>(buf.size()), file.c_str());
+    if (n + 2 < buf.size() || buf.size() >= (1u << 24)) {
+      buf.resize(n);
+      break;
+    }
+    buf.resize(buf.size() * 4);
+  }
+  for (size_t at = 0; at < buf.size();) {
+    std::string line(buf.data() + at);
+    at += line.size() + 1;
+    size_t eq = line.find('=');
+    if (eq == std::string::npos || line[0] == ';') continue;
+    std::string key = Trimmed(line.substr(0, eq));
+    std::string value = Trimmed(line.substr(eq + 1));
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+      value = value.substr(1, value.size() - 2);
+    read.texts.emplace(key, value);
+  }
+  return &(files[file] = std::move(read));
+}
+
+std::string LanguageText(const std::string& file, const std::string& key) {
+  const LanguageTexts* texts = ReadLanguageFile(file);
+  if (!texts) return "";
+  auto it = texts->texts.find(key);
+  return it == texts->texts.end() ? "" : it->second;
 }
 
 }  // namespace
@@ -82,13 +151,13 @@ IniWriteWatch::IniWriteWatch() : outer_(gInnermostWatch) { gInnermostWatch = thi
 IniWriteWatch::~IniWriteWatch() { gInnermostWatch = outer_; }
 
 std::string GetLangString(const std::string& key) {
-  std::string text = ReadProfile(gLanguageFile, "General", key, "");
+  std::string text = LanguageText(gLanguageFile, key);
   if (!text.empty()) return text;
   return GetEnglishLangString(key);
 }
 
 std::string GetEnglishLangString(const std::string& key) {
-  return ReadProfile(LanguagesFolder() + "\\English.ini", "General", key, "");
+  return LanguageText(LanguagesFolder() + "\\English.ini", key);
 }
 
 std::string LangText(const std::string& key, const std::string& builtIn) {

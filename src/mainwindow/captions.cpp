@@ -228,6 +228,7 @@ std::vector<CaptionRow> CaptionTable(frmTarnell& f) {
 }  // namespace
 
 void frmTarnell::SetCaptions() {
+  ui::MenuBarBatch menus(*this);
   if (gLanguageFile.empty()) {
     // The designed captions stay; only the tabs need their English texts.
     SetTabTexts(false);
@@ -246,6 +247,7 @@ void frmTarnell::SetCaptions() {
 void frmTarnell::SetProjectCaption() { SetCaption(gProjectName + " - " + gAppTitle + " " + gAppVersion); }
 
 void frmTarnell::LoadLanguageItems() {
+  ui::MenuBarBatch menus(*this);
   while (mnuLangList.UBound() > 0) mnuLangList.Unload(mnuLangList.UBound());
   mnuLangList(0).SetChecked(true);
   for (const std::string& file : gFileSystem.FileNames(LanguagesFolder())) {

@@ -136,6 +136,7 @@ bool frmTarnell::ConfirmSave(const std::string& message) {
 }
 
 void frmTarnell::UpdateProjectList() {
+  ui::MenuBarBatch menus(*this);
   while (mnuProjectList.UBound() > 0) mnuProjectList.Unload(mnuProjectList.UBound());
   m_ProjectEntries.assign(1, "");
   m_FirstRecentProject.clear();

@@ -29,7 +29,7 @@ void EmbeddedPage::Form_Load() {
       ui::PictureBox& panel = (*panels_)(i);
       panel.SetTop(panelTop_);
       // In front of what it covers, and of the panels before it.
-      SetWindowPos(panel.hWnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      panel.BringToFront();
     }
   }
   SetCaptions();

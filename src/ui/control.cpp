@@ -4,19 +4,38 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "ui/app.h"
 #include "ui/form.h"
 
 namespace ui {
 
-LRESULT CALLBACK ControlSubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+LRESULT CALLBACK ControlSubclassProc(HWND, UINT, WPARAM, LPARAM);
 LRESULT CALLBACK ControlWindowProc(HWND, UINT, WPARAM, LPARAM);
 
 namespace {
 
-constexpr char kControlProp[] = "TarnellControl";
-constexpr UINT_PTR kSubclassId = 0x7A11;
+// The control behind each window, and for a system control (an edit, a
+// button ...) the window procedure it had before the control took its
+// messages. Looked up on every message, so kept in the process: a window
+// property would cost a call into the window server each time. An entry
+// lives until the window's last message; its control is cleared as soon as
+// the control lets go of the window.
+struct WindowEntry {
+  Control* control = nullptr;
+  WNDPROC previous = nullptr;
+};
+
+std::unordered_map<HWND, WindowEntry>& Windows() {
+  static std::unordered_map<HWND, WindowEntry> windows;
+  return windows;
+}
+
+void ForgetControl(HWND hwnd) {
+  auto it = Windows().find(hwnd);
+  if (it != Windows().end()) it->second.control = nullptr;
+}
 
 int MouseButtonsFromWParam(WPARAM w) {
   int b = 0;
@@ -63,8 +82,7 @@ Control::Control(Container* parent, Rect rect)
 Control::~Control() {
   if (hwnd_) {
     HWND h = hwnd_;
-    RemovePropA(h, kControlProp);
-    if (!IsOwnClass()) RemoveWindowSubclass(h, ControlSubclassProc, kSubclassId);
+    ForgetControl(h);
     hwnd_ = nullptr;
     DestroyWindow(h);
   }
@@ -75,18 +93,40 @@ Form* Control::ParentForm() const { return parent_ ? parent_->OwnerForm() : null
 
 Control* Control::FromHwnd(HWND hwnd) {
   if (!hwnd) return nullptr;
-  return static_cast<Control*>(GetPropA(hwnd, kControlProp));
+  auto it = Windows().find(hwnd);
+  return it == Windows().end() ? nullptr : it->second.control;
 }
 
-void Control::CreateWindowNow() {
-  if (hwnd_ || !parent_ || !parent_->ContainerHwnd()) return;
-  EnsureWindowClasses();
+HWND Control::hWnd() const {
+  if (!hwnd_ && parent_) parent_->MakeWindowsFor(this);
+  return hwnd_;
+}
+
+void Control::KeepDesign() {
+  if (designKept_) return;
+  designKept_ = true;
   designRect_ = rect_;
   designVisible_ = visible_;
   designEnabled_ = enabled_;
   designFore_ = foreColor_;
   designBack_ = backColor_;
   CaptureDesign();
+  if (auto* self = dynamic_cast<Container*>(this))
+    for (Control* c : self->children_) c->KeepDesign();
+}
+
+void Control::CreateWindowNow() {
+  if (hwnd_ || !parent_) return;
+  HWND parentHwnd = parent_->ExistingContainerHwnd();
+  if (!parentHwnd || parent_->HoldsChildren()) {
+    // The window comes with its container's (or with its showing); the
+    // design is that of the form's load.
+    Form* form = ParentForm();
+    if (form && form->IsLoaded()) KeepDesign();
+    return;
+  }
+  EnsureWindowClasses();
+  KeepDesign();
   CreateParams p = GetCreateParams();
   DWORD style = p.style | WS_CHILD | extraStyle_;
   if (visible_) style |= WS_VISIBLE;
@@ -94,15 +134,21 @@ void Control::CreateWindowNow() {
   if (tabStop_) style |= WS_TABSTOP;
   int height = p.windowHeight >= 0 ? p.windowHeight : rect_.height;
   HWND h = CreateWindowExA(p.exStyle | extraExStyle_, p.className, p.text.c_str(), style, rect_.left,
-                           rect_.top, rect_.width, height, parent_->ContainerHwnd(), nullptr,
-                           GetModuleHandleA(nullptr), IsOwnClass() ? this : nullptr);
+                           rect_.top, rect_.width, height, parentHwnd, nullptr, GetModuleHandleA(nullptr),
+                           IsOwnClass() ? this : nullptr);
   if (!h) return;
   if (!IsOwnClass()) {
     hwnd_ = h;
-    SetPropA(h, kControlProp, this);
-    SetWindowSubclass(h, ControlSubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    WindowEntry& entry = Windows()[h];
+    entry.control = this;
+    entry.previous = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlSubclassProc)));
   }
   SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
+  if (frontOnCreate_) {
+    frontOnCreate_ = false;
+    BringToFront();
+  }
   AfterCreate();
   if (auto* self = dynamic_cast<Container*>(this)) self->CreateChildren();
 }
@@ -127,6 +173,9 @@ void Control::Move(int left, int top, int width, int height) {
 
 void Control::SetVisible(bool v) {
   visible_ = v;
+  // A container about to show makes the windows it held back first.
+  if (v)
+    if (auto* self = dynamic_cast<Container*>(this)) self->Reveal();
   if (hwnd_) ShowWindow(hwnd_, v ? SW_SHOWNA : SW_HIDE);
 }
 
@@ -136,7 +185,14 @@ void Control::SetEnabled(bool v) {
 }
 
 void Control::SetFocus() {
-  if (hwnd_) ::SetFocus(hwnd_);
+  if (HWND h = hWnd()) ::SetFocus(h);
+}
+
+void Control::BringToFront() {
+  if (hwnd_)
+    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  else
+    frontOnCreate_ = true;
 }
 
 bool Control::HasFocus() const {
@@ -164,27 +220,34 @@ HBRUSH Control::OnCtlColor(HDC dc) {
 
 LRESULT Control::CallDefault(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (!hwnd_) return 0;
-  if (IsOwnClass()) return DefWindowProcA(hwnd_, msg, wParam, lParam);
-  return DefSubclassProc(hwnd_, msg, wParam, lParam);
+  auto it = Windows().find(hwnd_);
+  if (it == Windows().end() || !it->second.previous) return DefWindowProcA(hwnd_, msg, wParam, lParam);
+  return CallWindowProcA(it->second.previous, hwnd_, msg, wParam, lParam);
 }
 
 bool Control::HandleMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
 void Control::WindowGone() {
-  if (hwnd_) {
-    RemovePropA(hwnd_, kControlProp);
-    if (!IsOwnClass()) RemoveWindowSubclass(hwnd_, ControlSubclassProc, kSubclassId);
-  }
+  if (hwnd_) ForgetControl(hwnd_);
   hwnd_ = nullptr;
+  ReturnToDesign();
+}
+
+void Control::ReturnToDesign() {
   pressed_ = false;
+  frontOnCreate_ = false;
   rect_ = designRect_;
   visible_ = designVisible_;
   enabled_ = designEnabled_;
   foreColor_ = designFore_;
   backColor_ = designBack_;
   backBrush_.reset();
-  if (auto* self = dynamic_cast<Container*>(this)) self->ResetGraphics();
+  if (auto* self = dynamic_cast<Container*>(this)) {
+    self->ResetGraphics();
+    self->ReturnHeldChildren();
+  }
   ResetToDesign();
+  designKept_ = false;
 }
 
 LRESULT Control::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -208,7 +271,9 @@ bool Control::HandleCommon(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resu
   auto gone = [&] { return !IsWindow(self) || hwnd_ != self; };
   int x = GET_X_LPARAM(lParam);
   int y = GET_Y_LPARAM(lParam);
-  int shift = CurrentShiftState();
+  // The key state costs a call into the window server: it is read only
+  // for the messages that report it.
+  auto shift = [] { return CurrentShiftState(); };
   switch (msg) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
@@ -218,7 +283,7 @@ bool Control::HandleCommon(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resu
         pressed_ = true;
         SetCapture(self);
       }
-      if (MouseDown) MouseDown(button, shift, x, y);
+      if (MouseDown) MouseDown(button, shift(), x, y);
       if (gone()) return result = 0, true;
       return ClicksFromMouse();
     }
@@ -228,7 +293,7 @@ bool Control::HandleCommon(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resu
         RaiseDblClick();
         return result = 0, true;
       }
-      if (MouseDown) MouseDown(kLeftButton, shift, x, y);
+      if (MouseDown) MouseDown(kLeftButton, shift(), x, y);
       return gone() ? (result = 0, true) : false;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
@@ -243,20 +308,20 @@ bool Control::HandleCommon(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resu
         pressed_ = false;
         if (GetCapture() == self) ReleaseCapture();
       }
-      if (MouseUp) MouseUp(button, shift, x, y);
+      if (MouseUp) MouseUp(button, shift(), x, y);
       if (gone()) return result = 0, true;
       if (click) RaiseMouseClick();
       if (gone()) return result = 0, true;
       return ClicksFromMouse();
     }
     case WM_MOUSEMOVE:
-      if (MouseMove) MouseMove(MouseButtonsFromWParam(wParam), shift, x, y);
+      if (MouseMove) MouseMove(MouseButtonsFromWParam(wParam), shift(), x, y);
       return gone() ? (result = 0, true) : false;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
       if (KeyDown) {
         int key = static_cast<int>(wParam);
-        KeyDown(key, shift);
+        KeyDown(key, shift());
         if (gone() || key == 0) return result = 0, true;
       }
       return false;
@@ -264,7 +329,7 @@ bool Control::HandleCommon(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resu
     case WM_SYSKEYUP:
       if (KeyUp) {
         int key = static_cast<int>(wParam);
-        KeyUp(key, shift);
+        KeyUp(key, shift());
         if (gone() || key == 0) return result = 0, true;
       }
       return false;
@@ -295,16 +360,22 @@ bool Control::HandleCommon(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resu
   }
 }
 
-LRESULT CALLBACK ControlSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                     DWORD_PTR data) {
-  auto* self = reinterpret_cast<Control*>(data);
+LRESULT CALLBACK ControlSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto it = Windows().find(hwnd);
+  if (it == Windows().end()) return DefWindowProcA(hwnd, msg, wParam, lParam);
+  Control* self = it->second.control;
+  WNDPROC previous = it->second.previous;
+  LRESULT result = 0;
   try {
-    if (self && self->hwnd_ == hwnd) return self->Dispatch(msg, wParam, lParam);
+    if (self && self->hwnd_ == hwnd)
+      result = self->Dispatch(msg, wParam, lParam);
+    else
+      result = CallWindowProcA(previous, hwnd, msg, wParam, lParam);
   } catch (...) {
     ReportHandlerException();
-    return 0;
   }
-  return DefSubclassProc(hwnd, msg, wParam, lParam);
+  if (msg == WM_NCDESTROY) Windows().erase(hwnd);
+  return result;
 }
 
 LRESULT CALLBACK ControlWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -314,18 +385,20 @@ LRESULT CALLBACK ControlWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
     self = static_cast<Control*>(cs->lpCreateParams);
     if (self) {
       self->hwnd_ = hwnd;
-      SetPropA(hwnd, kControlProp, self);
+      Windows()[hwnd].control = self;
     }
   } else {
     self = Control::FromHwnd(hwnd);
   }
+  LRESULT result = 0;
   try {
-    if (self) return self->Dispatch(msg, wParam, lParam);
+    result = self ? self->Dispatch(msg, wParam, lParam) : DefWindowProcA(hwnd, msg, wParam, lParam);
   } catch (...) {
     ReportHandlerException();
-    return 0;
+    result = 0;
   }
-  return DefWindowProcA(hwnd, msg, wParam, lParam);
+  if (msg == WM_NCDESTROY) Windows().erase(hwnd);
+  return result;
 }
 
 bool ReflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -380,10 +453,51 @@ void Container::Unregister(Graphic* g) {
   graphics_.erase(std::remove(graphics_.begin(), graphics_.end(), g), graphics_.end());
 }
 
+Container::~Container() {
+  for (Form* form : embedded_) form->host_ = nullptr;
+}
+
 void Container::CreateChildren() {
+  for (Control* c : children_) c->KeepDesign();
+  holding_ = HoldsChildrenBack();
+  if (!holding_) CreateChildWindows();
+}
+
+void Container::CreateChildWindows() {
   // Copy: a child's creation may register further controls.
   std::vector<Control*> kids = children_;
   for (Control* c : kids) c->CreateWindowNow();
+}
+
+void Container::Reveal() {
+  if (holding_ && ExistingContainerHwnd()) {
+    holding_ = false;
+    CreateChildWindows();
+  }
+  std::vector<Form*> forms = embedded_;
+  for (Form* form : forms) form->Reveal();
+}
+
+void Container::MakeWindowsFor(const Control* child) {
+  // The container's own window first: it may itself be held back by its
+  // container, and making it may make the child's too.
+  if (!ContainerHwnd() || child->hwnd_ || !holding_) return;
+  holding_ = false;
+  CreateChildWindows();
+}
+
+void Container::AddEmbedded(Form* form) {
+  if (std::find(embedded_.begin(), embedded_.end(), form) == embedded_.end()) embedded_.push_back(form);
+}
+
+void Container::RemoveEmbedded(Form* form) {
+  embedded_.erase(std::remove(embedded_.begin(), embedded_.end(), form), embedded_.end());
+}
+
+void Container::ReturnHeldChildren() {
+  holding_ = false;
+  for (Control* c : children_)
+    if (!c->hwnd_ && c->designKept_) c->ReturnToDesign();
 }
 
 void Container::PaintGraphics(HDC dc) const {
@@ -396,7 +510,7 @@ void Container::ResetGraphics() {
 }
 
 void Container::InvalidateGraphics() {
-  if (HWND h = ContainerHwnd()) InvalidateRect(h, nullptr, FALSE);
+  if (HWND h = ExistingContainerHwnd()) InvalidateRect(h, nullptr, FALSE);
 }
 
 // ---------------------------------------------------------------- Graphic

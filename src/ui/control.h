@@ -54,8 +54,11 @@ class Graphic;
 
 // One child window. Controls are declared as members of their form with
 // their designed rectangle; the window is made when the container's window
-// is, and when it is destroyed the control returns to its designed state,
-// ready for the next load of the form.
+// is (or, inside a hidden container, when that is first shown), and when it
+// is destroyed the control returns to its designed state, ready for the
+// next load of the form. Everything a control holds (text, value, colours,
+// place) lives in the object, so a control works the same before its
+// window exists.
 class Control {
  public:
   Control(Container* parent, Rect rect);
@@ -63,7 +66,11 @@ class Control {
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
 
-  HWND hWnd() const { return hwnd_; }
+  // The control's window. Asked for while its hidden container still holds
+  // the windows of its children back, it makes them now.
+  HWND hWnd() const;
+  // The window if it has been made; makes nothing.
+  HWND HwndIfCreated() const { return hwnd_; }
   Container* Parent() const { return parent_; }
   Form* ParentForm() const;
   // Position inside a control array, -1 for a single control.
@@ -87,6 +94,9 @@ class Control {
   void SetEnabled(bool v);
   void SetFocus();
   bool HasFocus() const;
+  // Puts the control in front of its siblings (VB's ZOrder 0); a control
+  // whose window is not made yet comes to the front when it is.
+  void BringToFront();
 
   Color ForeColor() const { return foreColor_; }
   void SetForeColor(Color c);
@@ -155,13 +165,20 @@ class Control {
  private:
   friend class Container;
   friend LRESULT CALLBACK ControlWindowProc(HWND, UINT, WPARAM, LPARAM);
-  friend LRESULT CALLBACK ControlSubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  friend LRESULT CALLBACK ControlSubclassProc(HWND, UINT, WPARAM, LPARAM);
   friend bool ReflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
   LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
   bool HandleCommon(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
   void WindowGone();
+  // Records the current state as the design to return to, for the control
+  // and every control inside it; once per load of the form.
+  void KeepDesign();
+  // Back to the design: the window is gone, or was never made.
+  void ReturnToDesign();
 
   HWND hwnd_ = nullptr;
+  bool designKept_ = false;
+  bool frontOnCreate_ = false;
   int index_ = -1;
   bool visible_ = true;
   bool enabled_ = true;
@@ -182,14 +199,25 @@ class Control {
 };
 
 // Anything that holds controls: forms, frames and picture boxes.
+//
+// A container that is hidden when its window is made (a page panel, a
+// sub-page) holds the windows of its children back until it is first shown
+// or one of them is asked for its window: most of a program's controls lie
+// on pages that are not showing, and every window costs time to make. The
+// children's design is recorded at the form's load all the same. Forms
+// embedded in a hidden container's window do the same, and are given their
+// windows when that container is shown.
 class Container {
  public:
   Container() = default;
-  virtual ~Container() = default;
+  virtual ~Container();
   Container(const Container&) = delete;
   Container& operator=(const Container&) = delete;
 
+  // The container's window, made now if it is still owed.
   virtual HWND ContainerHwnd() const = 0;
+  // The container's window if it exists; makes nothing.
+  virtual HWND ExistingContainerHwnd() const = 0;
   virtual Form* OwnerForm() = 0;
   virtual Color ContainerBackColor() const = 0;
 
@@ -200,15 +228,37 @@ class Container {
   void Unregister(Graphic* g);
   // Repaints the container where the windowless graphics lie.
   void InvalidateGraphics();
-  // Makes the children's windows once the container's own exists.
+  // Once the container's own window exists: records the children's design
+  // and makes their windows, unless the container holds them back.
   void CreateChildren();
+  // True while the children's windows are held back.
+  bool HoldsChildren() const { return holding_; }
+  // Makes the windows held back so far, and those of the forms embedded in
+  // the container; nothing before the container has a window.
+  void Reveal();
+  // Makes the held windows when a child is asked for its own.
+  void MakeWindowsFor(const Control* child);
+  // A form embedded in the container's window (Form::EmbedInto).
+  void AddEmbedded(Form* form);
+  void RemoveEmbedded(Form* form);
   void PaintGraphics(HDC dc) const;
   // The container's window is gone: its graphics return to their design.
   void ResetGraphics();
 
+ protected:
+  // Whether the children's windows wait for the container to be shown.
+  virtual bool HoldsChildrenBack() const { return false; }
+  // The container's window is gone: children whose windows were never made
+  // return to their design too.
+  void ReturnHeldChildren();
+
  private:
+  friend class Control;
+  void CreateChildWindows();
   std::vector<Control*> children_;
   std::vector<Graphic*> graphics_;
+  std::vector<Form*> embedded_;
+  bool holding_ = false;
 };
 
 // Windowless shapes and lines, drawn by their container above its own

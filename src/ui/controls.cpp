@@ -28,7 +28,7 @@ CaptionedControl::CaptionedControl(Container* parent, Rect rect, std::string cap
 
 void CaptionedControl::SetCaption(const std::string& caption) {
   caption_ = caption;
-  if (hWnd()) SetWindowTextA(hWnd(), caption.c_str());
+  if (HwndIfCreated()) SetWindowTextA(HwndIfCreated(), caption.c_str());
 }
 
 // ---------------------------------------------------------------- Label
@@ -82,14 +82,14 @@ void TextBox::ResetToDesign() {
   locked_ = (options_ & kLocked) != 0;
 }
 
-std::string TextBox::Text() const { return hWnd() ? WindowText(hWnd()) : text_; }
+std::string TextBox::Text() const { return HwndIfCreated() ? WindowText(HwndIfCreated()) : text_; }
 
 void TextBox::SetText(const std::string& text) {
   if (text == Text()) return;
   text_ = text;
-  if (hWnd()) {
+  if (HwndIfCreated()) {
     ++muted_;
-    SetWindowTextA(hWnd(), text.c_str());
+    SetWindowTextA(HwndIfCreated(), text.c_str());
     --muted_;
   }
   RaiseChange();
@@ -113,23 +113,23 @@ HBRUSH TextBox::OnCtlColor(HDC dc) {
 
 int TextBox::SelStart() const {
   DWORD start = 0, end = 0;
-  if (hWnd()) SendMessageA(hWnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  if (HwndIfCreated()) SendMessageA(HwndIfCreated(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   return static_cast<int>(start);
 }
 
 int TextBox::SelLength() const {
   DWORD start = 0, end = 0;
-  if (hWnd()) SendMessageA(hWnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  if (HwndIfCreated()) SendMessageA(HwndIfCreated(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   return static_cast<int>(end - start);
 }
 
 void TextBox::SetSelection(int start, int length) {
-  if (hWnd()) SendMessageA(hWnd(), EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(start + length));
+  if (HwndIfCreated()) SendMessageA(HwndIfCreated(), EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(start + length));
 }
 
 void TextBox::SetLocked(bool locked) {
   locked_ = locked;
-  if (hWnd()) SendMessageA(hWnd(), EM_SETREADONLY, locked, 0);
+  if (HwndIfCreated()) SendMessageA(HwndIfCreated(), EM_SETREADONLY, locked, 0);
 }
 
 // ---------------------------------------------------------------- CommandButton
@@ -159,7 +159,7 @@ Control::CreateParams CheckBox::GetCreateParams() const {
   return {"BUTTON", BS_3STATE, 0, caption_};
 }
 
-void CheckBox::AfterCreate() { SendMessageA(hWnd(), BM_SETCHECK, static_cast<WPARAM>(value_), 0); }
+void CheckBox::AfterCreate() { SendMessageA(HwndIfCreated(), BM_SETCHECK, static_cast<WPARAM>(value_), 0); }
 
 void CheckBox::ResetToDesign() {
   CaptionedControl::ResetToDesign();
@@ -169,7 +169,7 @@ void CheckBox::ResetToDesign() {
 void CheckBox::SetValue(int value) {
   if (value == value_) return;
   value_ = value;
-  if (hWnd()) SendMessageA(hWnd(), BM_SETCHECK, static_cast<WPARAM>(value), 0);
+  if (HwndIfCreated()) SendMessageA(HwndIfCreated(), BM_SETCHECK, static_cast<WPARAM>(value), 0);
   if (Click) Click();
 }
 
@@ -186,7 +186,7 @@ Control::CreateParams OptionButton::GetCreateParams() const {
   return {"BUTTON", BS_RADIOBUTTON, 0, caption_};
 }
 
-void OptionButton::AfterCreate() { SendMessageA(hWnd(), BM_SETCHECK, value_ ? BST_CHECKED : BST_UNCHECKED, 0); }
+void OptionButton::AfterCreate() { SendMessageA(HwndIfCreated(), BM_SETCHECK, value_ ? BST_CHECKED : BST_UNCHECKED, 0); }
 
 void OptionButton::ResetToDesign() {
   CaptionedControl::ResetToDesign();
@@ -195,7 +195,7 @@ void OptionButton::ResetToDesign() {
 
 void OptionButton::SetCheckSilently(bool value) {
   value_ = value;
-  if (hWnd()) SendMessageA(hWnd(), BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+  if (HwndIfCreated()) SendMessageA(HwndIfCreated(), BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 void OptionButton::SetValue(bool value) {
@@ -236,14 +236,14 @@ Control::CreateParams ComboBox::GetCreateParams() const {
 
 void ComboBox::Move(int left, int top, int width, int height) {
   rect_ = {left, top, width, height};
-  if (hWnd()) MoveWindow(hWnd(), left, top, width, style_ == kSimpleCombo ? height : height + 200, TRUE);
+  if (HwndIfCreated()) MoveWindow(HwndIfCreated(), left, top, width, style_ == kSimpleCombo ? height : height + 200, TRUE);
 }
 
 void ComboBox::AfterCreate() {
   ++muted_;
-  for (const auto& item : items_) SendMessageA(hWnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-  SendMessageA(hWnd(), CB_SETCURSEL, static_cast<WPARAM>(listIndex_), 0);
-  if (style_ != kDropdownList && listIndex_ < 0) SetWindowTextA(hWnd(), text_.c_str());
+  for (const auto& item : items_) SendMessageA(HwndIfCreated(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  SendMessageA(HwndIfCreated(), CB_SETCURSEL, static_cast<WPARAM>(listIndex_), 0);
+  if (style_ != kDropdownList && listIndex_ < 0) SetWindowTextA(HwndIfCreated(), text_.c_str());
   --muted_;
 }
 
@@ -257,9 +257,9 @@ void ComboBox::AddItem(const std::string& item, int index) {
   if (index < 0 || index > ListCount()) index = ListCount();
   items_.insert(items_.begin() + index, item);
   if (listIndex_ >= index) ++listIndex_;
-  if (hWnd()) {
+  if (HwndIfCreated()) {
     ++muted_;
-    SendMessageA(hWnd(), CB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(item.c_str()));
+    SendMessageA(HwndIfCreated(), CB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(item.c_str()));
     --muted_;
   }
 }
@@ -273,9 +273,9 @@ void ComboBox::RemoveItem(int index) {
   } else if (index < listIndex_) {
     --listIndex_;
   }
-  if (hWnd()) {
+  if (HwndIfCreated()) {
     ++muted_;
-    SendMessageA(hWnd(), CB_DELETESTRING, static_cast<WPARAM>(index), 0);
+    SendMessageA(HwndIfCreated(), CB_DELETESTRING, static_cast<WPARAM>(index), 0);
     --muted_;
   }
 }
@@ -284,10 +284,10 @@ void ComboBox::Clear() {
   items_.clear();
   listIndex_ = -1;
   text_.clear();
-  if (hWnd()) {
+  if (HwndIfCreated()) {
     ++muted_;
-    SendMessageA(hWnd(), CB_RESETCONTENT, 0, 0);
-    if (style_ != kDropdownList) SetWindowTextA(hWnd(), "");
+    SendMessageA(HwndIfCreated(), CB_RESETCONTENT, 0, 0);
+    if (style_ != kDropdownList) SetWindowTextA(HwndIfCreated(), "");
     --muted_;
   }
 }
@@ -301,10 +301,10 @@ void ComboBox::SetListIndex(int index) {
   if (index < -1 || index >= ListCount()) return;
   listIndex_ = index;
   text_ = index >= 0 ? items_[static_cast<size_t>(index)] : std::string();
-  if (hWnd()) {
+  if (HwndIfCreated()) {
     ++muted_;
-    SendMessageA(hWnd(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    if (style_ != kDropdownList) SetWindowTextA(hWnd(), text_.c_str());
+    SendMessageA(HwndIfCreated(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    if (style_ != kDropdownList) SetWindowTextA(HwndIfCreated(), text_.c_str());
     --muted_;
   }
   if (Click) Click();
@@ -312,7 +312,7 @@ void ComboBox::SetListIndex(int index) {
 
 std::string ComboBox::Text() const {
   if (style_ == kDropdownList) return listIndex_ >= 0 ? items_[static_cast<size_t>(listIndex_)] : std::string();
-  return hWnd() ? WindowText(hWnd()) : text_;
+  return HwndIfCreated() ? WindowText(HwndIfCreated()) : text_;
 }
 
 void ComboBox::SetText(const std::string& text) {
@@ -325,24 +325,24 @@ void ComboBox::SetText(const std::string& text) {
   text_ = text;
   auto it = std::find(items_.begin(), items_.end(), text);
   listIndex_ = it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
-  if (hWnd()) {
+  if (HwndIfCreated()) {
     ++muted_;
-    SendMessageA(hWnd(), CB_SETCURSEL, static_cast<WPARAM>(listIndex_), 0);
-    SetWindowTextA(hWnd(), text.c_str());
+    SendMessageA(HwndIfCreated(), CB_SETCURSEL, static_cast<WPARAM>(listIndex_), 0);
+    SetWindowTextA(HwndIfCreated(), text.c_str());
     --muted_;
   }
   if (Change) Change();
 }
 
 void ComboBox::SetSelection(int start, int length) {
-  if (hWnd() && style_ != kDropdownList) SendMessageA(hWnd(), CB_SETEDITSEL, 0, MAKELPARAM(start, start + length));
+  if (HwndIfCreated() && style_ != kDropdownList) SendMessageA(HwndIfCreated(), CB_SETEDITSEL, 0, MAKELPARAM(start, start + length));
 }
 
 void ComboBox::OnCommand(WORD code) {
   if (muted_) return;
   switch (code) {
     case CBN_SELCHANGE: {
-      LRESULT sel = SendMessageA(hWnd(), CB_GETCURSEL, 0, 0);
+      LRESULT sel = SendMessageA(HwndIfCreated(), CB_GETCURSEL, 0, 0);
       listIndex_ = sel == CB_ERR ? -1 : static_cast<int>(sel);
       text_ = listIndex_ >= 0 ? items_[static_cast<size_t>(listIndex_)] : std::string();
       if (Click) Click();
@@ -381,7 +381,7 @@ Control::CreateParams Frame::GetCreateParams() const {
 
 void Frame::SetCaption(const std::string& caption) {
   CaptionedControl::SetCaption(caption);
-  if (hWnd()) InvalidateRect(hWnd(), nullptr, TRUE);
+  if (HwndIfCreated()) InvalidateRect(HwndIfCreated(), nullptr, TRUE);
 }
 
 bool Frame::HandleMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
@@ -391,9 +391,9 @@ bool Frame::HandleMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
   }
   if (msg != WM_PAINT) return false;
   PAINTSTRUCT ps;
-  HDC dc = BeginPaint(hWnd(), &ps);
+  HDC dc = BeginPaint(HwndIfCreated(), &ps);
   RECT rc;
-  GetClientRect(hWnd(), &rc);
+  GetClientRect(HwndIfCreated(), &rc);
   SetDCBrushColor(dc, ResolveColor(BackColor()));
   FillRect(dc, &rc, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
   if (border_) {
@@ -412,7 +412,7 @@ bool Frame::HandleMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
     }
   }
   PaintGraphics(dc);
-  EndPaint(hWnd(), &ps);
+  EndPaint(HwndIfCreated(), &ps);
   result = 0;
   return true;
 }

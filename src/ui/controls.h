@@ -225,6 +225,7 @@ class Frame : public CaptionedControl, public Container {
   void SetCaption(const std::string& caption) override;
 
   HWND ContainerHwnd() const override { return hWnd(); }
+  HWND ExistingContainerHwnd() const override { return HwndIfCreated(); }
   Form* OwnerForm() override { return ParentForm(); }
   Color ContainerBackColor() const override { return BackColor(); }
 
@@ -233,6 +234,7 @@ class Frame : public CaptionedControl, public Container {
  protected:
   CreateParams GetCreateParams() const override;
   bool IsOwnClass() const override { return true; }
+  bool HoldsChildrenBack() const override { return !Visible(); }
   bool HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   bool ClicksFromMouse() const override { return true; }
   void RaiseMouseClick() override {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <unordered_map>
 
 #include "ui/app.h"
 #include "ui/prompts.h"
@@ -10,7 +11,13 @@ namespace ui {
 
 namespace {
 
-constexpr char kFormProp[] = "TarnellForm";
+// The form behind each window, looked up on every message and every key:
+// kept in the process, where a window property would cost a call into the
+// window server each time.
+std::unordered_map<HWND, Form*>& FormWindows() {
+  static std::unordered_map<HWND, Form*> forms;
+  return forms;
+}
 
 std::vector<Form*>& AllForms() {
   static std::vector<Form*> forms;
@@ -66,17 +73,19 @@ Form::Form(std::string caption, int clientWidth, int clientHeight, FormStyle sty
 Form::~Form() {
   if (hwnd_) {
     HWND h = hwnd_;
-    RemovePropA(h, kFormProp);
+    FormWindows().erase(h);
     hwnd_ = nullptr;
     DestroyWindow(h);
   }
+  if (host_) host_->RemoveEmbedded(this);
   auto& all = AllForms();
   all.erase(std::remove(all.begin(), all.end(), this), all.end());
 }
 
 Form* Form::FromHwnd(HWND hwnd) {
   if (!hwnd) return nullptr;
-  return static_cast<Form*>(GetPropA(hwnd, kFormProp));
+  auto it = FormWindows().find(hwnd);
+  return it == FormWindows().end() ? nullptr : it->second;
 }
 
 int Form::LoadedTopLevelCount() {
@@ -265,6 +274,13 @@ void Form::SetBackColor(Color c) {
 }
 
 void Form::EmbedInto(HWND parent) {
+  auto* hostControl = Control::FromHwnd(parent);
+  auto* host = dynamic_cast<Container*>(hostControl);
+  if (!hwnd_ && host) {
+    holdChildren_ = !hostControl->Visible();
+    host_ = host;
+    host->AddEmbedded(this);
+  }
   Load();
   if (!hwnd_) return;
   LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_STYLE);
@@ -285,8 +301,12 @@ bool Form::PreviewKeyPress(int& keyAscii) {
 }
 
 void Form::WindowGone() {
-  if (hwnd_) RemovePropA(hwnd_, kFormProp);
+  if (hwnd_) FormWindows().erase(hwnd_);
   hwnd_ = nullptr;
+  ReturnHeldChildren();
+  if (host_) host_->RemoveEmbedded(this);
+  host_ = nullptr;
+  holdChildren_ = false;
   loadDone_ = false;
   menuBar_ = nullptr;
   owner_ = nullptr;
@@ -367,7 +387,7 @@ LRESULT CALLBACK FormWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     self = static_cast<Form*>(cs->lpCreateParams);
     if (self) {
       self->hwnd_ = hwnd;
-      SetPropA(hwnd, kFormProp, self);
+      FormWindows()[hwnd] = self;
     }
   } else {
     self = Form::FromHwnd(hwnd);
@@ -400,6 +420,11 @@ MenuItem* Form::FindMenuItem(UINT id) const {
 
 void Form::RebuildMenuBar() {
   if (!hwnd_) return;
+  if (menuBatches_ > 0) {
+    menuBarStale_ = true;
+    return;
+  }
+  menuBarStale_ = false;
   HMENU bar = CreateMenu();
   for (MenuItem* m : menus_) {
     if (!m->Visible()) continue;
@@ -411,6 +436,12 @@ void Form::RebuildMenuBar() {
   SetMenu(hwnd_, bar);
   if (old) DestroyMenu(old);
   DrawMenuBar(hwnd_);
+}
+
+MenuBarBatch::MenuBarBatch(Form& form) : form_(form) { ++form_.menuBatches_; }
+
+MenuBarBatch::~MenuBarBatch() {
+  if (--form_.menuBatches_ == 0 && form_.menuBarStale_) form_.RebuildMenuBar();
 }
 
 bool Form::HandleShortcut(UINT vk, int shift) {

@@ -80,13 +80,16 @@ class Form : public Container {
   void SetBackColor(Color c);
 
   // Makes a borderless form a child window of parent at its top-left
-  // corner and shows it without activating it (an embedded page).
+  // corner and shows it without activating it (an embedded page). In a
+  // hidden container of this layer, the page's controls get their windows
+  // when that container is first shown.
   void EmbedInto(HWND parent);
 
   // Form_KeyDown sees keys before the focused control (VB's KeyPreview).
   bool KeyPreview = false;
 
   HWND ContainerHwnd() const override { return hwnd_; }
+  HWND ExistingContainerHwnd() const override { return hwnd_; }
   Form* OwnerForm() override { return this; }
   Color ContainerBackColor() const override { return backColor_; }
 
@@ -119,12 +122,15 @@ class Form : public Container {
   virtual void Form_Paint() {}
   // Binds the controls' handlers; runs once, before the first load.
   virtual void Bind() {}
+  bool HoldsChildrenBack() const override { return holdChildren_; }
   // Messages the layer does not handle itself; true when handled.
   virtual bool WindowProc(UINT /*msg*/, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& /*result*/) {
     return false;
   }
 
  private:
+  friend class Container;
+  friend class MenuBarBatch;
   friend LRESULT CALLBACK FormWindowProc(HWND, UINT, WPARAM, LPARAM);
   LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
   void WindowGone();
@@ -142,11 +148,31 @@ class Form : public Container {
   bool modal_ = false;
   bool unloading_ = false;
   bool loadDone_ = false;  // Form_Load has run for this window
+  // Embedded in a hidden container: the controls' windows wait for it.
+  bool holdChildren_ = false;
+  Container* host_ = nullptr;
   HWND owner_ = nullptr;
   HMENU menuBar_ = nullptr;
+  int menuBatches_ = 0;      // MenuBarBatch objects alive
+  bool menuBarStale_ = false;  // a rebuild was held back by a batch
   std::vector<MenuItem*> menus_;
   UINT nextMenuId_ = 1000;
   UniqueBrush backBrush_;
+};
+
+// Holds back the rebuilding of a form's menu bar while many of its items
+// change at once (every caption from a language file, the list of recent
+// projects): the bar is rebuilt once, when the last batch alive ends,
+// instead of after every change.
+class MenuBarBatch {
+ public:
+  explicit MenuBarBatch(Form& form);
+  ~MenuBarBatch();
+  MenuBarBatch(const MenuBarBatch&) = delete;
+  MenuBarBatch& operator=(const MenuBarBatch&) = delete;
+
+ private:
+  Form& form_;
 };
 
 // The modal loop behind ShowModal, used by the system prompt seam.

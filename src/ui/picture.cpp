@@ -20,16 +20,16 @@ Control::CreateParams PictureBox::GetCreateParams() const {
 }
 
 int PictureBox::ScaleWidth() const {
-  if (!hWnd()) return std::max(0, Width() - (border_ == kFixedSingle ? 4 : 0));
+  if (!HwndIfCreated()) return std::max(0, Width() - (border_ == kFixedSingle ? 4 : 0));
   RECT rc;
-  GetClientRect(hWnd(), &rc);
+  GetClientRect(HwndIfCreated(), &rc);
   return rc.right;
 }
 
 int PictureBox::ScaleHeight() const {
-  if (!hWnd()) return std::max(0, Height() - (border_ == kFixedSingle ? 4 : 0));
+  if (!HwndIfCreated()) return std::max(0, Height() - (border_ == kFixedSingle ? 4 : 0));
   RECT rc;
-  GetClientRect(hWnd(), &rc);
+  GetClientRect(HwndIfCreated(), &rc);
   return rc.bottom;
 }
 
@@ -59,10 +59,8 @@ void PictureBox::EnsureBitmap(int width, int height) {
   bi.bmiHeader.biBitCount = 32;
   bi.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  ReleaseDC(nullptr, screen);
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP bmp = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
   if (!dc || !bmp) {
     if (dc) DeleteDC(dc);
     if (bmp) DeleteObject(bmp);
@@ -87,8 +85,12 @@ HDC PictureBox::hDC() {
 }
 
 void PictureBox::Cls() {
-  HDC dc = hDC();
-  if (!dc) return;
+  // Without a bitmap the box shows its back colour already.
+  if (!memDc_) {
+    Refresh();
+    return;
+  }
+  HDC dc = memDc_;
   RECT all{0, 0, bitmapWidth_, bitmapHeight_};
   SetDCBrushColor(dc, ResolveColor(BackColor()));
   FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
@@ -96,9 +98,9 @@ void PictureBox::Cls() {
 }
 
 void PictureBox::Refresh() {
-  if (hWnd()) {
-    InvalidateRect(hWnd(), nullptr, FALSE);
-    UpdateWindow(hWnd());
+  if (HwndIfCreated()) {
+    InvalidateRect(HwndIfCreated(), nullptr, FALSE);
+    UpdateWindow(HwndIfCreated());
   }
 }
 
@@ -113,9 +115,12 @@ COLORREF PictureBox::Point(int x, int y) {
   return GetPixel(dc, x, y);
 }
 
-void PictureBox::AfterCreate() {
-  EnsureBitmap(ScaleWidth(), ScaleHeight());
-  Cls();
+void PictureBox::CaptureDesign() {
+  designHelpContextId_ = helpContextId_;
+  // A load of the form starts from an empty picture. What is drawn after
+  // it stays, also while the window is not made yet (a box on a page not
+  // shown so far): the bitmap is made when first drawn on and kept.
+  ReleaseBitmap();
 }
 
 void PictureBox::ResetToDesign() {
@@ -130,16 +135,20 @@ bool PictureBox::HandleMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
       return true;
     case WM_PAINT: {
       PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hWnd(), &ps);
-      HDC mem = hDC();
-      if (mem) BitBlt(dc, 0, 0, ScaleWidth(), ScaleHeight(), mem, 0, 0, SRCCOPY);
+      HDC dc = BeginPaint(HwndIfCreated(), &ps);
+      if (memDc_) {
+        BitBlt(dc, 0, 0, ScaleWidth(), ScaleHeight(), memDc_, 0, 0, SRCCOPY);
+      } else {
+        SetDCBrushColor(dc, ResolveColor(BackColor()));
+        FillRect(dc, &ps.rcPaint, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+      }
       PaintGraphics(dc);
-      EndPaint(hWnd(), &ps);
+      EndPaint(HwndIfCreated(), &ps);
       result = 0;
       return true;
     }
     case WM_SIZE:
-      EnsureBitmap(ScaleWidth(), ScaleHeight());
+      if (memDc_) EnsureBitmap(ScaleWidth(), ScaleHeight());
       if (Resize) Resize();
       result = 0;
       return true;

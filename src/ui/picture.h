@@ -6,7 +6,9 @@
 namespace ui {
 
 // A container with a persistent off-screen bitmap (VB's AutoRedraw): what
-// is drawn on hDC() stays until Cls, and the window repaints from it.
+// is drawn on hDC() stays until Cls, and the window repaints from it. The
+// bitmap is made, filled with the back colour, when hDC() is first asked
+// for; until then the box paints its back colour.
 class PictureBox : public Control, public Container {
  public:
   enum Border { kNoBorder, kFixedSingle };
@@ -33,6 +35,7 @@ class PictureBox : public Control, public Container {
   void SetHelpContextID(int v) { helpContextId_ = v; }
 
   HWND ContainerHwnd() const override { return hWnd(); }
+  HWND ExistingContainerHwnd() const override { return HwndIfCreated(); }
   Form* OwnerForm() override { return ParentForm(); }
   Color ContainerBackColor() const override { return BackColor(); }
 
@@ -43,8 +46,8 @@ class PictureBox : public Control, public Container {
  protected:
   CreateParams GetCreateParams() const override;
   bool IsOwnClass() const override { return true; }
-  void CaptureDesign() override { designHelpContextId_ = helpContextId_; }
-  void AfterCreate() override;
+  bool HoldsChildrenBack() const override { return !Visible(); }
+  void CaptureDesign() override;
   void ResetToDesign() override;
   bool HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   bool ClicksFromMouse() const override { return true; }
