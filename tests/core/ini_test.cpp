@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/globals.h"
 #include "core/ini.h"
@@ -124,6 +126,16 @@ TEST_F(LangTest, WithNoEnglishIniEitherTheBuiltInTextShows) {
   DeleteFileA((*this / "Languages\\English.ini").c_str());
   EXPECT_EQ(core::GetLangString("Exit"), "");
   EXPECT_EQ(core::LangText("Exit", "Exit"), "Exit");
+}
+
+TEST_F(LangTest, TextsReadAsTheProfileFunctionsGiveThemAndFollowAChangedFile) {
+  WriteFile(*this / "Languages\\French.ini",
+            "[General]\r\nBrowse = \"Parcourir...\" \r\nExit=Quitter\r\nexit=Sortir\r\n[Other]\r\nName=Autre\r\n");
+  for (const auto& [key, text] : std::vector<std::pair<std::string, std::string>>{
+           {"Browse", "Parcourir..."}, {"EXIT", "Quitter"}, {"Name", ""}})
+    EXPECT_EQ(core::GetLangString(key), text) << key;
+  WriteFile(*this / "Languages\\French.ini", "[General]\r\nExit=Fermer le programme\r\n");
+  EXPECT_EQ(core::GetLangString("Exit"), "Fermer le programme");
 }
 
 }  // namespace
