@@ -21,7 +21,13 @@ void EmbeddedPage::SetSubPages(ui::ControlArray<ui::PictureBox>& panels, ui::Con
   panels_ = &panels;
   selectors_ = &selectors;
   panelTop_ = panelTop;
+  for (int i = 0; i < selectors.Count(); ++i)
+    selectors(i).MouseDown = [this, i](int button, int shift, int x, int y) {
+      lblPage_MouseDown(i, button, shift, static_cast<float>(x), static_cast<float>(y));
+    };
 }
+
+void EmbeddedPage::lblPage_MouseDown(int index, int, int, float, float) { ShowSubPage(index); }
 
 void EmbeddedPage::Form_Load() {
   if (panels_ && panelTop_ != kDesignedPlace) {

@@ -24,10 +24,15 @@ class EmbeddedPage : public ui::Form {
   // language file is in use (the designed captions stay).
   virtual void SetCaptions() = 0;
 
+  // A press on sub-page selector index shows that sub-page (ShowSubPage);
+  // the Skin Navigator calls it as the mouse does.
+  void lblPage_MouseDown(int index, int button, int shift, float x, float y);
+
  protected:
-  // The sub-page panels and their selectors, one selector a panel. With a
-  // panel top, the load moves panels 1 and up to it, each in front of the
-  // ones before it; with kDesignedPlace they stay where they were designed.
+  // The sub-page panels and their selectors, one selector a panel, each
+  // selector's MouseDown bound to lblPage_MouseDown. With a panel top, the
+  // load moves panels 1 and up to it, each in front of the ones before it;
+  // with kDesignedPlace they stay where they were designed.
   static constexpr int kDesignedPlace = -1;
   void SetSubPages(ui::ControlArray<ui::PictureBox>& panels, ui::ControlArray<ui::Label>& selectors,
                    int panelTop = kDesignedPlace);

@@ -143,15 +143,6 @@ ui::ControlArray<ui::Label>::Factory frmBackground::CaptionLabels(ui::PictureBox
   };
 }
 
-void frmBackground::Bind() {
-  for (int i = 0; i < kSubPages; ++i)
-    lblPage(i).MouseDown = [this, i](int button, int shift, int x, int y) {
-      lblPage_MouseDown(i, button, shift, static_cast<float>(x), static_cast<float>(y));
-    };
-}
-
-void frmBackground::lblPage_MouseDown(int index, int, int, float, float) { ShowSubPage(index); }
-
 void frmBackground::SetCaptions() {
   if (gLanguageFile.empty()) return;
   SetSharedCaptions({{"Image", lblImage},

@@ -100,9 +100,6 @@ class frmBackground : public EmbeddedPage {
 
   // ---- The page contract.
   void SetCaptions() override;
-  // Shows sub-page index: its selector highlighted, its panel shown, every
-  // other panel but panel 0 hidden. Only the index is looked at.
-  void lblPage_MouseDown(int index, int button, int shift, float x, float y);
   // Fills the page from [Backgrounds] of gSkinIni while a project loads.
   void LoadBackground();
   // Writes [Backgrounds] of gSkinIni from the page.
@@ -131,7 +128,6 @@ class frmBackground : public EmbeddedPage {
   // Element(i).
   ui::ControlArray<ui::Label>::Factory CaptionLabels(ui::PictureBox BackgroundEditor::*group, ui::Rect rect,
                                                      const char* caption);
-  void Bind() override;
 
   ControlNames names_;
   std::vector<std::string> m_UncopiedImages;

@@ -206,10 +206,6 @@ ui::ControlArray<ui::Label>::Factory frmColor::GradientLabels(int top, const cha
 }
 
 void frmColor::Bind() {
-  for (int i = 0; i < kSubPages; ++i)
-    lblPage(i).MouseDown = [this, i](int button, int shift, int x, int y) {
-      lblPage_MouseDown(i, button, shift, static_cast<float>(x), static_cast<float>(y));
-    };
   // Typing a start or end colour repaints its preview unless a project is
   // loading; the border repaints always, so that a load paints each preview
   // once its three texts are in.
@@ -228,8 +224,6 @@ void frmColor::Bind() {
   };
   MenuItemHover.BorderColor.Changed = [this] { PaintHoverGradient(); };
 }
-
-void frmColor::lblPage_MouseDown(int index, int, int, float, float) { ShowSubPage(index); }
 
 void frmColor::SetCaptions() {
   if (gLanguageFile.empty()) return;

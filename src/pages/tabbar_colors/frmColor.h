@@ -166,9 +166,6 @@ class frmColor : public EmbeddedPage {
   ui::ControlArray<ui::Label>::Factory GradientLabels(int top, const char* caption);
   MenuItemGradient& Gradient(int index) { return index == 0 ? MenuItemChecked : MenuItemHover; }
   void Bind() override;
-  // Shows sub-page index: its selector highlighted, its panel shown, the
-  // other panels but panel 0 hidden. Only the index is looked at.
-  void lblPage_MouseDown(int index, int button, int shift, float x, float y);
   void PaintCheckedGradient() { MenuItemChecked.Paint(); }
   void PaintHoverGradient() { MenuItemHover.Paint(); }
 

@@ -235,10 +235,6 @@ void frmTab::AddNames() {
 }
 
 void frmTab::Bind() {
-  for (int i = 0; i < kSubPages; ++i)
-    lblPage(i).MouseDown = [this, i](int button, int shift, int x, int y) {
-      lblPage_MouseDown(i, button, shift, static_cast<float>(x), static_cast<float>(y));
-    };
 
   // What only marks the project modified.
   for (ui::TextBox* text :
@@ -262,8 +258,6 @@ void frmTab::Bind() {
 }
 
 // ---------------------------------------------------------------- shell
-
-void frmTab::lblPage_MouseDown(int index, int, int, float, float) { ShowSubPage(index); }
 
 void frmTab::SetCaptions() {
   if (gLanguageFile.empty()) return;

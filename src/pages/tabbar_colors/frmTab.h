@@ -192,10 +192,6 @@ class frmTab : public EmbeddedPage {
 
   // ---- The page contract.
   void SetCaptions() override;
-  // Shows sub-page index: its selector highlighted and its panel shown, the
-  // other selector plain and panel 1 hidden unless chosen. Only the index is
-  // looked at; the Skin Navigator calls it before it focuses a control.
-  void lblPage_MouseDown(int index, int button, int shift, float x, float y);
   // Fills the page from [TabBar] of gSkinIni while a project loads.
   void LoadTabBar();
   // Writes [TabBar] of gSkinIni from the page.
