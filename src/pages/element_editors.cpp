@@ -129,6 +129,7 @@ OffsetMarkerPreview::OffsetMarkerPreview(ui::Container* parent, const MarkerPrev
     : pic(parent, design.box, ui::PictureBox::kNoBorder, ui::kSysWindow),
       shp(&pic, design.marker, ui::kSysHighlight, 1, false),
       axis_(design.axis),
+      designedMarker_(design.marker),
       picName_(design.picName),
       shpName_(design.shpName) {}
 
@@ -139,6 +140,8 @@ void OffsetMarkerPreview::ShowImage(const std::string& path) { LoadImageToPictur
 void OffsetMarkerPreview::Clear() {
   pic.Cls();
   pic.SetHelpContextID(0);
+  const ui::Rect& r = designedMarker_;
+  shp.Move(r.left, r.top, r.width, r.height);
   shp.SetVisible(false);
   emptied_ = true;
 }

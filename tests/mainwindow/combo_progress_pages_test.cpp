@@ -3,7 +3,10 @@
 // first on these pages and the Side Bar's.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <map>
+#include <tuple>
+#include <vector>
 
 #include "project_support.h"
 #include "support/png.h"
@@ -116,6 +119,32 @@ TEST_F(ComboProgressPagesTest, NothingOfTheProjectOpenedBeforeStaysOnTheThreePag
   Save();
   EXPECT_EQ(Saved()["sidebar"].count("tab.normal.padding"), 0u);
   EXPECT_EQ(Saved()["sidebar"]["tab.normal.image.stretch"], "0");
+}
+
+TEST_F(ComboProgressPagesTest, AMarkerWithoutOffsetsToPlaceItShowsWhereItWouldInAFreshWindow) {
+  // The default skin's images without their offsets: the markers keep
+  // whatever place they had.
+  std::string bare = DefaultSkinProject("Bare");
+  for (auto [section, key] : {std::pair{"SideBar", "Tab.Normal.Image"}, {"SideBar", "Tab.Active.Image"},
+                              {"ComboBox", "Background.Normal.Image"}, {"ComboBox", "Background.Hover.Image"},
+                              {"Progress", "Foreground.Image"}, {"Progress", "Background.Image"}})
+    for (const char* offset : {".StartOffset", ".EndOffset"})
+      core::WriteIni(bare + "\\pelto.ini", section, std::string(key) + offset, std::nullopt);
+  mainwindow::frmTarnell& f = form;
+  pages::MarkedImageEditor* editors[] = {&f.SideBarTabNormal.image, &f.SideBarTabActive.image, &f.ComboNormal,
+                                         &f.ComboHover, &f.ProgressFG, &f.ProgressBg};
+  auto markers = [&editors] {
+    std::vector<std::tuple<bool, int, int, int, int>> places;
+    for (pages::MarkedImageEditor* e : editors)
+      places.emplace_back(e->shp.Visible(), e->shp.Left(), e->shp.Top(), e->shp.Width(), e->shp.Height());
+    return places;
+  };
+  Open(bare);
+  auto fresh = markers();
+  Open(DefaultSkinProject("Default"));
+  Open(bare);
+  auto after = markers();
+  for (size_t i = 0; i < std::size(editors); ++i) EXPECT_EQ(after[i], fresh[i]) << i;
 }
 
 }  // namespace
