@@ -316,12 +316,11 @@ class MarkedImageEditor {
   // Stores the path text as image key `key` of [section] in gSkinIni
   // (core::StoreImageKey): an image from outside the project is copied to
   // the key's current value, or to subFolder\defaultFile while it has
-  // none (to a free name, from spareFile on, where another key names that
-  // file), and the path text then shows that project-relative value. The
-  // result tells the page whether a copy failed.
+  // none (to a free name where another key names that file), and the path
+  // text then shows that project-relative value. The result tells the page
+  // whether a copy failed.
   core::ImageKeyResult StoreImage(const std::string& section, const std::string& key,
-                                  const std::string& subFolder, const std::string& defaultFile,
-                                  const std::string& spareFile = "");
+                                  const std::string& subFolder, const std::string& defaultFile);
 
   void txtImage_Change();
   void txtOffset_Change();
@@ -362,7 +361,7 @@ class MarkedImageEditor {
 //
 // Declaring (the Side Bar's inactive tab):
 //   TabImageEditor SideBarTabNormal{&picTabs(7), {"SideBarTabNormal",
-//       "Inactive Tab", {16, 88, 361, 182}, 36, {-2, 0, 177, 17}, MarkerAxis::Vertical}};
+//       "Inactive Tab", {392, 88, 361, 182}, 36, {-2, 0, 177, 17}, MarkerAxis::Vertical}};
 struct TabImageDesign {
   std::string stem;          // "SideBarTabNormal"
   std::string frameCaption;  // "Inactive Tab"
