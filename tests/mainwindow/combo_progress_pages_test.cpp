@@ -3,7 +3,6 @@
 // first on these pages and the Side Bar's.
 #include <gtest/gtest.h>
 
-#include <iterator>
 #include <map>
 #include <tuple>
 #include <vector>
@@ -121,30 +120,28 @@ TEST_F(ComboProgressPagesTest, NothingOfTheProjectOpenedBeforeStaysOnTheThreePag
   EXPECT_EQ(Saved()["sidebar"]["tab.normal.image.stretch"], "0");
 }
 
-TEST_F(ComboProgressPagesTest, AMarkerWithoutOffsetsToPlaceItShowsWhereItWouldInAFreshWindow) {
-  // The default skin's images without their offsets: the markers keep
-  // whatever place they had.
+TEST_F(ComboProgressPagesTest, AMarkerWithoutOffsetsShowsAsInAFreshWindowAfterAnotherProject) {
+  // The default skin's images, without the offsets of three of them.
   std::string bare = DefaultSkinProject("Bare");
-  for (auto [section, key] : {std::pair{"SideBar", "Tab.Normal.Image"}, {"SideBar", "Tab.Active.Image"},
-                              {"ComboBox", "Background.Normal.Image"}, {"ComboBox", "Background.Hover.Image"},
-                              {"Progress", "Foreground.Image"}, {"Progress", "Background.Image"}})
+  mainwindow::frmTarnell& f = form;
+  const std::tuple<pages::MarkedImageEditor*, const char*, const char*> members[] = {
+      {&f.SideBarTabNormal.image, "SideBar", "Tab.Normal.Image"},
+      {&f.ComboHover, "ComboBox", "Background.Hover.Image"},
+      {&f.ProgressBg, "Progress", "Background.Image"}};
+  for (auto [editor, section, key] : members)
     for (const char* offset : {".StartOffset", ".EndOffset"})
       core::WriteIni(bare + "\\pelto.ini", section, std::string(key) + offset, std::nullopt);
-  mainwindow::frmTarnell& f = form;
-  pages::MarkedImageEditor* editors[] = {&f.SideBarTabNormal.image, &f.SideBarTabActive.image, &f.ComboNormal,
-                                         &f.ComboHover, &f.ProgressFG, &f.ProgressBg};
-  auto markers = [&editors] {
-    std::vector<std::tuple<bool, int, int, int, int>> places;
-    for (pages::MarkedImageEditor* e : editors)
-      places.emplace_back(e->shp.Visible(), e->shp.Left(), e->shp.Top(), e->shp.Width(), e->shp.Height());
-    return places;
+  auto places = [&members] {
+    std::vector<std::tuple<bool, int, int, int, int>> p;
+    for (auto [e, section, key] : members)
+      p.emplace_back(e->shp.Visible(), e->shp.Left(), e->shp.Top(), e->shp.Width(), e->shp.Height());
+    return p;
   };
   Open(bare);
-  auto fresh = markers();
+  auto fresh = places();
   Open(DefaultSkinProject("Default"));
   Open(bare);
-  auto after = markers();
-  for (size_t i = 0; i < std::size(editors); ++i) EXPECT_EQ(after[i], fresh[i]) << i;
+  EXPECT_EQ(places(), fresh);
 }
 
 }  // namespace
