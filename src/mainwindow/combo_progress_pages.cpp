@@ -94,14 +94,6 @@ void frmTarnell::KeepUncopied(const ImageKeyResult& result, const std::string& p
   if (result.copyFailed) m_UncopiedImages.push_back(path);
 }
 
-void frmTarnell::StorePageImage(pages::MarkedImageEditor& editor, const std::string& section,
-                                const std::string& key, const std::string& spareFile) {
-  std::string path = editor.txtImage.Text();
-  KeepUncopied(editor.StoreImage(section, key, DefaultImageFolder(section, key), DefaultImageFile(section, key),
-                                 spareFile),
-               path);
-}
-
 // ---------------------------------------------------------------- Combo Box
 
 void frmTarnell::LoadCombo() {
@@ -115,8 +107,8 @@ void frmTarnell::LoadCombo() {
 
 void frmTarnell::SaveCombo() {
   WriteIni(gSkinIni, kCombo, "Style", "Custom");
-  StorePageImage(ComboNormal, kCombo, "Background.Normal.Image");
-  StorePageImage(ComboHover, kCombo, "Background.Hover.Image");
+  SavePageImage(ComboNormal.txtImage, kCombo, "Background.Normal.Image");
+  SavePageImage(ComboHover.txtImage, kCombo, "Background.Hover.Image");
   SavePageImage(txtComboDropDownNormal, kCombo, "Thumb.Normal.Image");
   SavePageImage(txtComboDropDownHover, kCombo, "Thumb.Hover.Image");
   for (auto [editor, key] : {std::pair{&ComboNormal, "Background.Normal.Image"},
@@ -151,7 +143,7 @@ void frmTarnell::SaveProgress() {
   };
   for (const Part& part : {Part{ProgressFG, "Foreground", ""}, Part{ProgressBg, "Background", "progress_bg.png"}}) {
     std::string p = part.prefix;
-    StorePageImage(part.editor, kProgress, p + ".Image", part.spareFile);
+    SavePageImage(part.editor.txtImage, kProgress, p + ".Image", part.spareFile);
     WriteIni(gSkinIni, kProgress, p + ".Style", "3Image");
     WriteIni(gSkinIni, kProgress, p + ".Image.StartOffset", part.editor.txtStartOffset.Text());
     WriteIni(gSkinIni, kProgress, p + ".Image.EndOffset", part.editor.txtEndOffset.Text());

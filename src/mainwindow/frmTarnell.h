@@ -331,6 +331,9 @@ class frmTarnell : public ui::Form,
   void UpdateComboHoverMarker() { ComboHover.UpdateOffsetMarker(); }
   void UpdateProgressFGMarker() { ProgressFG.UpdateOffsetMarker(); }
   void UpdateProgressBgMarker() { ProgressBg.UpdateOffsetMarker(); }
+  // The Side Bar's gradient previews: both swatches and the gradient box.
+  void DrawSideBarTabBkgndGradient() { SideBarTabBkgnd.UpdateGradientPreview(); }
+  void DrawSideBarTitleBkgndGradient() { SideBarTitleBkgnd.UpdateGradientPreview(); }
 
   // ---- Project loading (core::ProjectHost)
   void EnableProjectCommands() override;
@@ -450,9 +453,12 @@ class frmTarnell : public ui::Form,
   void picLoading_DblClick();
   void SaveName();
   void SavePreview();
-  // An image key of a page, stored through the image key rules; an image
-  // that could not be copied into the project counts as a failed save.
-  void SavePageImage(ui::TextBox& box, const std::string& section, const std::string& key);
+  // An image key of a page, stored through the image key rules with the
+  // key's default file (to a free name from spareFile on where another key
+  // names that file); an image that could not be copied into the project
+  // counts as a failed save.
+  void SavePageImage(ui::TextBox& box, const std::string& section, const std::string& key,
+                     const std::string& spareFile = "");
 
   // The labels of a shared array, each on its page.
   ui::ControlArray<ui::Label> SharedLabels(const char* array, const char* caption);
@@ -478,12 +484,8 @@ class frmTarnell : public ui::Form,
   void picComboDropDownNormal_DblClick();
   void picComboDropDownHover_DblClick();
   void chkProgressShowPercent_Click();
-  // An image key of an editor, stored with the key's default file (to a
-  // free name from spareFile on where another key names that file); an
-  // image that could not be copied into the project is kept for the save's
-  // report, as KeepUncopied does with an editor's own save.
-  void StorePageImage(pages::MarkedImageEditor& editor, const std::string& section, const std::string& key,
-                      const std::string& spareFile = "");
+  // An editor's own save that could not copy the image at path into the
+  // project counts as a failed save.
   void KeepUncopied(const core::ImageKeyResult& result, const std::string& path);
 
   // The Buttons page.

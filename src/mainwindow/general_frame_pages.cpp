@@ -176,10 +176,11 @@ void frmTarnell::SaveFrame() {
   SavePageImage(txtLoading, "Global", "AnimateLoading");
 }
 
-void frmTarnell::SavePageImage(ui::TextBox& box, const std::string& section, const std::string& key) {
+void frmTarnell::SavePageImage(ui::TextBox& box, const std::string& section, const std::string& key,
+                               const std::string& spareFile) {
   ImageKeyResult result = StoreImageKey(gSkinIni, section, key, box.Text(), DefaultImageFolder(section, key),
-                                        DefaultImageFile(section, key));
-  if (result.copyFailed) m_UncopiedImages.push_back(box.Text());
+                                        DefaultImageFile(section, key), spareFile);
+  KeepUncopied(result, box.Text());
   if (!result.copiedAs.empty()) box.SetText(result.copiedAs);
 }
 

@@ -129,6 +129,7 @@ OffsetMarkerPreview::OffsetMarkerPreview(ui::Container* parent, const MarkerPrev
     : pic(parent, design.box, ui::PictureBox::kNoBorder, ui::kSysWindow),
       shp(&pic, design.marker, ui::kSysHighlight, 1, false),
       axis_(design.axis),
+      designedMarker_(design.marker),
       picName_(design.picName),
       shpName_(design.shpName) {}
 
@@ -139,6 +140,8 @@ void OffsetMarkerPreview::ShowImage(const std::string& path) { LoadImageToPictur
 void OffsetMarkerPreview::Clear() {
   pic.Cls();
   pic.SetHelpContextID(0);
+  const ui::Rect& r = designedMarker_;
+  shp.Move(r.left, r.top, r.width, r.height);
   shp.SetVisible(false);
   emptied_ = true;
 }
@@ -289,9 +292,8 @@ void MarkedImageEditor::LoadKeys(const std::string& section, const std::string& 
 }
 
 ImageKeyResult MarkedImageEditor::StoreImage(const std::string& section, const std::string& key,
-                                             const std::string& subFolder, const std::string& defaultFile,
-                                             const std::string& spareFile) {
-  ImageKeyResult result = StoreImageKey(gSkinIni, section, key, txtImage.Text(), subFolder, defaultFile, spareFile);
+                                             const std::string& subFolder, const std::string& defaultFile) {
+  ImageKeyResult result = StoreImageKey(gSkinIni, section, key, txtImage.Text(), subFolder, defaultFile);
   if (!result.copiedAs.empty()) txtImage.SetText(result.copiedAs);
   return result;
 }

@@ -107,7 +107,8 @@ class ControlNames {
 // colour inside `pic`, larger than the box across the axis so that only its
 // two lines across the axis show. The marker is hidden until its first
 // update and visible afterwards, except over a box that a load emptied
-// (Clear): there it stays hidden until an image is drawn into the box.
+// (Clear): there it stays hidden until an image is drawn into the box, and
+// it starts again from its designed place.
 //
 // Axis: a horizontal member records the drawn image's width and moves the
 // marker's left edge and width; a vertical member records the height and
@@ -152,7 +153,9 @@ class OffsetMarkerPreview {
   // Draws an image key's file centred into the box, recording its extent
   // along the axis; an empty path draws nothing and keeps what was there.
   void ShowImage(const std::string& path);
-  // Empties the box: no image, recorded extent 0, and no marker.
+  // Empties the box: no image, recorded extent 0, and no marker; the marker
+  // is back at its designed place, so that offsets the rule cannot use
+  // leave it there rather than where an earlier project put it.
   void Clear();
   // Places the marker from the two offset texts by the rule above.
   void UpdateMarker(const std::string& startText, const std::string& endText);
@@ -161,6 +164,7 @@ class OffsetMarkerPreview {
 
  private:
   MarkerAxis axis_;
+  ui::Rect designedMarker_;
   // Clear emptied the box; it counts until an image is drawn again.
   bool emptied_ = false;
   std::string picName_;
@@ -312,12 +316,11 @@ class MarkedImageEditor {
   // Stores the path text as image key `key` of [section] in gSkinIni
   // (core::StoreImageKey): an image from outside the project is copied to
   // the key's current value, or to subFolder\defaultFile while it has
-  // none (to a free name, from spareFile on, where another key names that
-  // file), and the path text then shows that project-relative value. The
-  // result tells the page whether a copy failed.
+  // none (to a free name where another key names that file), and the path
+  // text then shows that project-relative value. The result tells the page
+  // whether a copy failed.
   core::ImageKeyResult StoreImage(const std::string& section, const std::string& key,
-                                  const std::string& subFolder, const std::string& defaultFile,
-                                  const std::string& spareFile = "");
+                                  const std::string& subFolder, const std::string& defaultFile);
 
   void txtImage_Change();
   void txtOffset_Change();
@@ -358,7 +361,7 @@ class MarkedImageEditor {
 //
 // Declaring (the Side Bar's inactive tab):
 //   TabImageEditor SideBarTabNormal{&picTabs(7), {"SideBarTabNormal",
-//       "Inactive Tab", {16, 88, 361, 182}, 36, {-2, 0, 177, 17}, MarkerAxis::Vertical}};
+//       "Inactive Tab", {392, 88, 361, 182}, 36, {-2, 0, 177, 17}, MarkerAxis::Vertical}};
 struct TabImageDesign {
   std::string stem;          // "SideBarTabNormal"
   std::string frameCaption;  // "Inactive Tab"

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <tuple>
+#include <vector>
 
 #include "project_support.h"
 #include "support/png.h"
@@ -116,6 +118,30 @@ TEST_F(ComboProgressPagesTest, NothingOfTheProjectOpenedBeforeStaysOnTheThreePag
   Save();
   EXPECT_EQ(Saved()["sidebar"].count("tab.normal.padding"), 0u);
   EXPECT_EQ(Saved()["sidebar"]["tab.normal.image.stretch"], "0");
+}
+
+TEST_F(ComboProgressPagesTest, AMarkerWithoutOffsetsShowsAsInAFreshWindowAfterAnotherProject) {
+  // The default skin's images, without the offsets of three of them.
+  std::string bare = DefaultSkinProject("Bare");
+  mainwindow::frmTarnell& f = form;
+  const std::tuple<pages::MarkedImageEditor*, const char*, const char*> members[] = {
+      {&f.SideBarTabNormal.image, "SideBar", "Tab.Normal.Image"},
+      {&f.ComboHover, "ComboBox", "Background.Hover.Image"},
+      {&f.ProgressBg, "Progress", "Background.Image"}};
+  for (auto [editor, section, key] : members)
+    for (const char* offset : {".StartOffset", ".EndOffset"})
+      core::WriteIni(bare + "\\pelto.ini", section, std::string(key) + offset, std::nullopt);
+  auto places = [&members] {
+    std::vector<std::tuple<bool, int, int, int, int>> p;
+    for (auto [e, section, key] : members)
+      p.emplace_back(e->shp.Visible(), e->shp.Left(), e->shp.Top(), e->shp.Width(), e->shp.Height());
+    return p;
+  };
+  Open(bare);
+  auto fresh = places();
+  Open(DefaultSkinProject("Default"));
+  Open(bare);
+  EXPECT_EQ(places(), fresh);
 }
 
 }  // namespace

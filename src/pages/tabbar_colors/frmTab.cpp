@@ -55,29 +55,12 @@ void LoadParts(const std::string& value, std::initializer_list<ui::TextBox*> box
   }
 }
 
-// Draws an image key's file centred into a preview, recording its width.
-// A preview whose key is empty is cleared rather than left showing the
-// image of the project opened before.
-void ShowPreview(ui::PictureBox& picture, const std::string& path) {
-  picture.Cls();
-  picture.SetHelpContextID(0);
-  LoadImageToPicture(path, picture, -1, false);
-}
-
+// Draws an image key's file centred into an emptied preview, recording its
+// width: a preview whose key is empty is not left showing the image of the
+// project opened before.
 void ShowPreview(OffsetMarkerPreview& preview, const std::string& path) {
   preview.Clear();
   preview.ShowImage(path);
-}
-
-// Every frame, picture box, label, check box and button of the page lies on
-// the window colour.
-void PaintOnWindow(ui::Container& container) {
-  for (ui::Control* child : container.Children()) {
-    if (dynamic_cast<ui::Frame*>(child) || dynamic_cast<ui::Label*>(child) || dynamic_cast<ui::CheckBox*>(child) ||
-        dynamic_cast<ui::CommandButton*>(child))
-      child->SetBackColor(ui::kSysWindow);
-    if (auto* inner = dynamic_cast<ui::Container*>(child)) PaintOnWindow(*inner);
-  }
 }
 
 }  // namespace
@@ -137,7 +120,9 @@ ui::ControlArray<ui::Label>::Factory frmTab::PaddingLabels(const char* caption, 
 }
 
 frmTab::frmTab() {
-  PaintOnWindow(*this);
+  // Every frame, picture box, label, check box and button of the page lies
+  // on the window colour.
+  PaintOnWindowColour(*this);
   for (int i = 0; i < kSubPages; ++i) PaintSelector(lblPage(i), i == 0);
   SetSubPages(picTabs, lblPage, kPanelTop);
   AddNames();
@@ -414,16 +399,16 @@ void frmTab::LoadProgress() {
   LoadFlag(chkTabProgressHideIcon, "TabProgress.HideIcon");
   txtTabProgressFrameWidth.SetText(Read("TabProgress.Image.FrameWidth"));
   txtTabProgressImage.SetText(Read("TabProgress.Image"));
-  ShowPreview(picTabProgressImage, txtTabProgressImage.Text());
+  ShowLoadedImage(picTabProgressImage, txtTabProgressImage.Text());
   LoadParts(Read("TabProgress.Offset"), {&txtTabProgressLeftOffset, &txtTabProgressTopOffset});
 }
 
 void frmTab::LoadCloseButton() {
   txtTabCloseExtendSpace.SetText(Read("TabClose.ExtendSpace"));
   txtTabCloseNormalImage.SetText(Read("TabClose"));
-  ShowPreview(picTabCloseNormalImage, txtTabCloseNormalImage.Text());
+  ShowLoadedImage(picTabCloseNormalImage, txtTabCloseNormalImage.Text());
   txtTabCloseHoverImage.SetText(Read("TabClose.Hover"));
-  ShowPreview(picTabCloseHoverImage, txtTabCloseHoverImage.Text());
+  ShowLoadedImage(picTabCloseHoverImage, txtTabCloseHoverImage.Text());
   LoadParts(Read("TabClose.Offset"), {&txtTabCloseLeftOffset, &txtTabCloseTopOffset});
 }
 
