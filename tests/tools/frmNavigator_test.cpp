@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "core/globals.h"
 #include "support/files.h"
@@ -143,31 +144,18 @@ TEST_F(NavigatorTest, EachEdgeOfThePictureCanBeScrolledToAndNoFurther) {
   Open();
   form.Show();
   HWND box = form.picScrollBox.hWnd();
-  auto settle = [&] {
+  // In turn: one bar shown makes the other needed; the picture fits again.
+  for (SIZE client : {SIZE{745, 376}, SIZE{745, 300}, SIZE{400, 300}, SIZE{800, 500}, SIZE{745, 360}}) {
+    SCOPED_TRACE(testing::Message() << client.cx << " x " << client.cy);
+    SetClientSize(form, client.cx, client.cy);
+    for (auto [msg, wParam] : {std::pair<UINT, WPARAM>{WM_VSCROLL, SB_BOTTOM}, {WM_HSCROLL, SB_BOTTOM},
+                               {WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA))}})
+      SendMessageA(box, msg, wParam, 0);
     EXPECT_TRUE(testing_support::PumpUntil([&] {
       return !form.tmrVertical.Running() && !form.tmrHorizontal.Running();
     }));
-  };
-  // Client sizes in turn: one bar shown makes the other needed; the
-  // picture fits again after it was scrolled.
-  struct Case {
-    int width;
-    int height;
-  };
-  const Case cases[] = {{745, 376}, {745, 300}, {400, 300}, {800, 500}, {745, 360}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.width << " x " << c.height);
-    SetClientSize(form, c.width, c.height);
-    // As far down and right as the bars and the wheel go.
-    SendMessageA(box, WM_VSCROLL, SB_BOTTOM, 0);
-    SendMessageA(box, WM_HSCROLL, SB_BOTTOM, 0);
-    SendMessageA(box, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
-    settle();
     EXPECT_EQ(form.picClient.Top(), std::min(0, form.picScrollBox.ScaleHeight() - form.picClient.Height()));
     EXPECT_EQ(form.picClient.Left(), std::min(0, form.picScrollBox.ScaleWidth() - form.picClient.Width()));
-    SendMessageA(box, WM_VSCROLL, SB_TOP, 0);
-    SendMessageA(box, WM_HSCROLL, SB_TOP, 0);
-    settle();
   }
 }
 
