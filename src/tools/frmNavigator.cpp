@@ -32,6 +32,8 @@ constexpr int kStatusHeight = 21;
 constexpr int kVerticalStep = 20;
 // A page of the bars is the viewport less this many pixels.
 constexpr int kPageOverlap = 16;
+// Fitting the bars settles within two passes; the third is a safeguard.
+constexpr int kFittingPasses = 3;
 // Smooth scrolling: steps of this many pixels, every kFastInterval ms while
 // the target is kFarAway pixels or more away, else every kSlowInterval ms.
 constexpr int kScrollStep = 10;
@@ -150,6 +152,19 @@ void frmNavigator::Form_Resize() {
 void frmNavigator::picScrollBox_Resize() {
   if (!m_cScroll || m_bFittingBars) return;
   m_bFittingBars = true;
+  // A bar shown or hidden narrows or widens the inside that the other bar
+  // was fitted to: fit both again until the inside stays as it is, so that
+  // the picture's far edges can always be scrolled to.
+  for (int pass = 0; pass < kFittingPasses; ++pass) {
+    int width = picScrollBox.ScaleWidth();
+    int height = picScrollBox.ScaleHeight();
+    FitBars();
+    if (picScrollBox.ScaleWidth() == width && picScrollBox.ScaleHeight() == height) break;
+  }
+  m_bFittingBars = false;
+}
+
+void frmNavigator::FitBars() {
   // The vertical bar first, on the inner height; the horizontal one then
   // sees the inner width that a vertical bar shown just now left.
   for (int32_t bar : {kVertical, kHorizontal}) {
@@ -161,9 +176,10 @@ void frmNavigator::picScrollBox_Resize() {
       m_cScroll->SetMax(bar, content - inner);
       m_cScroll->SetVisible(bar, true);
     } else {
-      // Back to the start, so that a bar shown again later agrees with
-      // the picture.
-      m_cScroll->SetValue(bar, 0);
+      // Nothing left to scroll: the wheel or a late scroll message must not
+      // move the picture behind a hidden bar, and a bar shown again later
+      // starts where the picture is.
+      m_cScroll->SetMax(bar, 0);
       m_cScroll->SetVisible(bar, false);
       if (vertical)
         picClient.SetTop(0);
@@ -171,7 +187,6 @@ void frmNavigator::picScrollBox_Resize() {
         picClient.SetLeft(0);
     }
   }
-  m_bFittingBars = false;
 }
 
 void frmNavigator::m_cScroll_Change(int32_t& eBar) { m_cScroll_Scroll(eBar); }

@@ -69,6 +69,9 @@ class frmNavigator : public ui::Form {
   void DrawMap();
 
   void picScrollBox_Resize();
+  // Shows each bar that the picture needs in the viewport's inside as it is
+  // now, sized to it, and hides the other.
+  void FitBars();
   void picMaps_MouseMove(int index);
   void picMaps_MouseUp(int index, int button, int shift, int x, int y);
   // Hides the outline and empties the status strip.

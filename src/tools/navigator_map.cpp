@@ -73,11 +73,9 @@ constexpr Jump BoxOn(int page, int subPage, const char* box) {
   jump.subPage = subPage;
   return jump;
 }
-// A background element named stem ("StatusBarBkgnd"): its style combo,
-// image box and start-colour box.
+// A background element: its style combo, image box and start-colour box.
 constexpr Jump Element(int page, int subPage, const char* combo, const char* image, const char* colour) {
-  Jump jump{page, subPage, combo, image, colour};
-  return jump;
+  return Jump{page, subPage, combo, image, colour};
 }
 
 constexpr Jump kJumps[kPieceCount] = {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
+
 #include "core/globals.h"
 #include "support/files.h"
 #include "support/pump.h"
@@ -135,6 +138,25 @@ TEST_F(NavigatorTest, TheBarsScrollThePictureSmoothlyAndNeverPastItsEdge) {
   EXPECT_TRUE(form.tmrVertical.Running());
   form.Unload();
   EXPECT_FALSE(form.tmrVertical.Running());
+}
+
+TEST_F(NavigatorTest, EachEdgeOfThePictureCanBeScrolledToAndNoFurther) {
+  Open();
+  form.Show();
+  HWND box = form.picScrollBox.hWnd();
+  // In turn: one bar shown makes the other needed; the picture fits again.
+  for (SIZE client : {SIZE{745, 376}, SIZE{745, 300}, SIZE{400, 300}, SIZE{800, 500}, SIZE{745, 360}}) {
+    SCOPED_TRACE(testing::Message() << client.cx << " x " << client.cy);
+    SetClientSize(form, client.cx, client.cy);
+    for (auto [msg, wParam] : {std::pair<UINT, WPARAM>{WM_VSCROLL, SB_BOTTOM}, {WM_HSCROLL, SB_BOTTOM},
+                               {WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA))}})
+      SendMessageA(box, msg, wParam, 0);
+    EXPECT_TRUE(testing_support::PumpUntil([&] {
+      return !form.tmrVertical.Running() && !form.tmrHorizontal.Running();
+    }));
+    EXPECT_EQ(form.picClient.Top(), std::min(0, form.picScrollBox.ScaleHeight() - form.picClient.Height()));
+    EXPECT_EQ(form.picClient.Left(), std::min(0, form.picScrollBox.ScaleWidth() - form.picClient.Width()));
+  }
 }
 
 TEST_F(NavigatorTest, TheCloseBoxAndEscapeCloseItTheSameWay) {
