@@ -86,6 +86,27 @@ std::vector<Expected> BrowserPicture(HWND frame) {
   return points;
 }
 
+// The browser's picture stands on the screen: its own process paints it
+// there in its own time, after it went idle.
+// No message tells of it: the screen is looked at every 10 ms, for 10 s at
+// the most.
+bool OnScreen(HWND frame) {
+  auto shown = [frame] {
+    RECT window{};
+    GetWindowRect(frame, &window);
+    ui::WindowDC screen(nullptr);
+    for (const Expected& e : BrowserPicture(frame))
+      if (GetPixel(screen.get(), window.left + e.at.x, window.top + e.at.y) != e.color) return false;
+    return true;
+  };
+  for (const DWORD start = GetTickCount(); GetTickCount() - start < 10000;) {
+    if (shown()) return true;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    ui::DoEvents();
+  }
+  return shown();
+}
+
 // Colours compared loosely, for JPEG.
 bool Near(COLORREF a, COLORREF b, int tolerance = 24) {
   return std::abs(GetRValue(a) - GetRValue(b)) <= tolerance && std::abs(GetGValue(a) - GetGValue(b)) <= tolerance &&
@@ -180,6 +201,7 @@ TEST_F(SkinPreviewTest, ARunningBrowserIsCapturedAtOnceAndCancelWritesNothing) {
   ASSERT_TRUE(browser.WaitUntilIdle());
   HWND frame = browser.Window(core::kBrowserWindowClass);
   ASSERT_NE(frame, nullptr);
+  ASSERT_TRUE(OnScreen(frame));
   const auto ini = ParseIni(core::gSkinIni);
   core::gBrowserFolder = *this / "No Browser Here";
 
