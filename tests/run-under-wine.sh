@@ -69,7 +69,18 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
 fi
 wine cmd.exe /c exit >/dev/null 2>&1
 
-wine "$@" >"$work/log" 2>&1
-rc=$?
+run() {
+  wine "$@" >"$work/log" 2>&1
+  rc=$?
+}
+run "$@"
+# A test program prints before its first test, and a crash of its own code
+# says which test it was in. One that ended failing without a word never
+# reached its tests: Wine could not start it. It gets one more start.
+if [ $rc -ne 0 ] && [ ! -s "$work/log" ]; then
+  echo "run-under-wine: $slot ended with code $rc before printing anything; starting it again"
+  run "$@"
+fi
 cat "$work/log"
+[ $rc -eq 0 ] || echo "run-under-wine: $slot ended with code $rc"
 exit $rc

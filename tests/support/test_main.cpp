@@ -5,6 +5,8 @@
 
 #include <ole2.h>
 
+#include <cstdio>
+
 #include <gtest/gtest.h>
 
 #include "ui/app.h"
@@ -13,7 +15,25 @@ namespace testing_support {
 void InstallStrictPrompter();
 }
 
+namespace {
+
+// A crash ends the program without its buffered output: say which test it
+// was before Windows ends it.
+LONG WINAPI ReportCrash(EXCEPTION_POINTERS* info) {
+  const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+  std::fprintf(stderr, "crash 0x%08lx at %p in %s.%s\n", info->ExceptionRecord->ExceptionCode,
+               info->ExceptionRecord->ExceptionAddress, test ? test->test_suite_name() : "(no test)",
+               test ? test->name() : "");
+  std::fflush(stderr);
+  return EXCEPTION_CONTINUE_SEARCH;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  // Output goes to a file: unbuffered, so that a crash cannot swallow it.
+  std::setvbuf(stdout, nullptr, _IONBF, 0);
+  SetUnhandledExceptionFilter(ReportCrash);
   testing::InitGoogleTest(&argc, argv);
   OleInitialize(nullptr);
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
