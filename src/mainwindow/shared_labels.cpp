@@ -106,8 +106,6 @@ const SharedLabelPlace kSharedLabels[] = {
     {"lblEndColor", 1, TitleBkgndColours, BackgroundEditor::kEndColorLabel},
 };
 
-std::string Indexed(const std::string& name, int index) { return name + "(" + std::to_string(index) + ")"; }
-
 }  // namespace
 
 ui::ControlArray<ui::Label> frmTarnell::SharedLabels(const char* array, const char* caption) {
@@ -120,23 +118,14 @@ ui::ControlArray<ui::Label> frmTarnell::SharedLabels(const char* array, const ch
 }
 
 void frmTarnell::AddSharedNames() {
-  for (int i = 0; i < picTabs.Count(); ++i) names_.Add(Indexed("picTabs", i), picTabs(i));
-  for (int i = 0; i < NoteCount(); ++i) {
-    names_.Add(Indexed("fraNote", i), fraNote(i));
-    names_.Add(Indexed("picNote", i), picNote(i));
-    names_.Add(Indexed("lblNote", i), lblNote(i));
-  }
-  struct Array {
-    const char* name;
-    ui::ControlArray<ui::Label>& labels;
-  };
-  for (const Array& array : {Array{"lblImage", lblImage}, {"lblFile", lblFile}, {"lblStartOffset", lblStartOffset},
-                             {"lblEndOffset", lblEndOffset}, {"lblPadding", lblPadding}, {"lblStartOut", lblStartOut},
-                             {"lblEndOut", lblEndOut}, {"lblStyle", lblStyle}, {"lblTop", lblTop},
-                             {"lblRight", lblRight}, {"lblBottom", lblBottom}, {"lblLeft", lblLeft},
-                             {"lblStartColor", lblStartColor}, {"lblEndColor", lblEndColor}})
-    for (int i = 0; i < array.labels.Count(); ++i)
-      if (array.labels.Exists(i)) names_.Add(Indexed(array.name, i), array.labels(i));
+  names_.AddArray("picTabs", picTabs);
+  names_.AddArray("fraNote", fraNote);
+  names_.AddArray("picNote", picNote);
+  names_.AddArrays({{"lblNote", lblNote}, {"lblImage", lblImage}, {"lblFile", lblFile},
+                    {"lblStartOffset", lblStartOffset}, {"lblEndOffset", lblEndOffset}, {"lblPadding", lblPadding},
+                    {"lblStartOut", lblStartOut}, {"lblEndOut", lblEndOut}, {"lblStyle", lblStyle}, {"lblTop", lblTop},
+                    {"lblRight", lblRight}, {"lblBottom", lblBottom}, {"lblLeft", lblLeft},
+                    {"lblStartColor", lblStartColor}, {"lblEndColor", lblEndColor}});
 }
 
 }  // namespace mainwindow

@@ -26,6 +26,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <map>
 #include <optional>
 #include <string>
@@ -85,6 +86,19 @@ class ControlNames {
  public:
   void Add(const std::string& name, ui::Control& control);
   void Add(const std::string& name, ui::Graphic& graphic);
+  // Every loaded member of a control array, as name(index).
+  template <class T>
+  void AddArray(const std::string& name, ui::ControlArray<T>& array) {
+    for (int i = 0; i < array.Count(); ++i)
+      if (array.Exists(i)) Add(name + "(" + std::to_string(i) + ")", array(i));
+  }
+  struct LabelArray {
+    const char* name;
+    ui::ControlArray<ui::Label>& labels;
+  };
+  void AddArrays(std::initializer_list<LabelArray> arrays) {
+    for (const LabelArray& array : arrays) AddArray(array.name, array.labels);
+  }
   ui::Control* Find(const std::string& name) const;
   ui::Graphic* FindGraphic(const std::string& name) const;
   // The control of that name as the type the caller expects; nullptr when

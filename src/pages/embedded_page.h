@@ -2,13 +2,15 @@
 // Tab Bar) share: a borderless form of 766 x 508 pixels that works as a
 // child window of one of the main window's page panels, its captions
 // re-read on a change of language, F2 opening the Skin Navigator from
-// wherever the focus is on the page, and the shell of its sub-pages. Panel
-// 0 of the sub-pages fills the page and is never hidden; the others show
-// one at a time, as the selector labels under them choose.
+// wherever the focus is on the page, its controls found by name, and the
+// shell of its sub-pages. Panel 0 of the sub-pages fills the page and is
+// never hidden; the others show one at a time, as the selector labels under
+// them choose.
 #pragma once
 
 #include <initializer_list>
 
+#include "pages/element_editors.h"
 #include "ui/ui.h"
 
 namespace pages {
@@ -28,7 +30,19 @@ class EmbeddedPage : public ui::Form {
   // the Skin Navigator calls it as the mouse does.
   void lblPage_MouseDown(int index, int button, int shift, float x, float y);
 
+  // A control by the name the page's table gives it ("txtTabHoverImage",
+  // "picTabs(1)", "lblFile(8)"); nullptr when there is none.
+  ui::Control* FindControl(const std::string& name) const { return names_.Find(name); }
+  template <class T>
+  T* FindAs(const std::string& name) const {
+    return names_.FindAs<T>(name);
+  }
+  ui::Graphic* FindGraphic(const std::string& name) const { return names_.FindGraphic(name); }
+
  protected:
+  // The page's controls by name, registered by the page as it is made.
+  ControlNames names_;
+
   // The sub-page panels and their selectors, one selector a panel, each
   // selector's MouseDown bound to lblPage_MouseDown. With a panel top, the
   // load moves panels 1 and up to it, each in front of the ones before it;

@@ -96,23 +96,12 @@ BackgroundEditorDesign frmBackground::ElementDesign(const std::string& stem, int
 frmBackground::frmBackground() {
   // Panel 3 comes to lie in front of panel 0, panel 2 in front of panel 1.
   SetSubPages(picTabs, lblPage, kPanelTop);
-  for (int i = 0; i < kSubPages; ++i) {
-    names_.Add("picTabs(" + std::to_string(i) + ")", picTabs(i));
-    names_.Add("lblPage(" + std::to_string(i) + ")", lblPage(i));
-  }
-  names_.Add("fraNote(0)", fraNote(0));
-  names_.Add("picNote(0)", picNote(0));
-  names_.Add("lblNote(0)", lblNote(0));
-  struct LabelArray {
-    const char* name;
-    ui::ControlArray<ui::Label>& labels;
-  };
-  for (const LabelArray& array : {LabelArray{"lblImage", lblImage}, LabelArray{"lblFile", lblFile},
-                                  LabelArray{"lblStartOffset", lblStartOffset}, LabelArray{"lblEndOffset", lblEndOffset},
-                                  LabelArray{"lblStyle", lblStyle}, LabelArray{"lblStartColor", lblStartColor},
-                                  LabelArray{"lblEndColor", lblEndColor}})
-    for (int i = 0; i < kElementCount; ++i)
-      names_.Add(std::string(array.name) + "(" + std::to_string(i) + ")", array.labels(i));
+  names_.AddArray("picTabs", picTabs);
+  names_.AddArray("fraNote", fraNote);
+  names_.AddArray("picNote", picNote);
+  names_.AddArrays({{"lblPage", lblPage}, {"lblNote", lblNote}, {"lblImage", lblImage}, {"lblFile", lblFile},
+                    {"lblStartOffset", lblStartOffset}, {"lblEndOffset", lblEndOffset}, {"lblStyle", lblStyle},
+                    {"lblStartColor", lblStartColor}, {"lblEndColor", lblEndColor}});
   for (int i = 0; i < kElementCount; ++i) Element(i).AddNames(names_);
 }
 

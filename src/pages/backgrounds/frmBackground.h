@@ -109,14 +109,6 @@ class frmBackground : public EmbeddedPage {
   BackgroundEditor& Element(int index);
   // The colour group of the designed panel array picBkgndBase (0 to 14).
   ui::PictureBox& picBkgndBase(int index);
-  // A control by the name the page's table gives it ("txtMenuBkgndImage",
-  // "picTabs(2)", "lblImage(0)"); nullptr when there is none.
-  ui::Control* FindControl(const std::string& name) const { return names_.Find(name); }
-  template <class T>
-  T* FindAs(const std::string& name) const {
-    return names_.FindAs<T>(name);
-  }
-  ui::Graphic* FindGraphic(const std::string& name) const { return names_.FindGraphic(name); }
   // The images from outside the project that the last save could not copy
   // into it.
   const std::vector<std::string>& UncopiedImages() const { return m_UncopiedImages; }
@@ -129,7 +121,6 @@ class frmBackground : public EmbeddedPage {
   ui::ControlArray<ui::Label>::Factory CaptionLabels(ui::PictureBox BackgroundEditor::*group, ui::Rect rect,
                                                      const char* caption);
 
-  ControlNames names_;
   std::vector<std::string> m_UncopiedImages;
 };
 

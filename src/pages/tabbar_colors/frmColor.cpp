@@ -166,13 +166,11 @@ frmColor::frmColor() {
   OnWindowColour(fraTextColor);
   // Its sub-page panels stay where they were designed.
   SetSubPages(picTabs, lblPage);
-  for (int i = 0; i < kSubPages; ++i) {
-    names_.Add("picTabs(" + std::to_string(i) + ")", picTabs(i));
-    names_.Add("lblPage(" + std::to_string(i) + ")", lblPage(i));
-  }
-  names_.Add("fraNote(0)", fraNote(0));
-  names_.Add("picNote(0)", picNote(0));
-  names_.Add("lblNote(0)", lblNote(0));
+  names_.AddArray("picTabs", picTabs);
+  names_.AddArray("fraNote", fraNote);
+  names_.AddArray("picNote", picNote);
+  names_.AddArrays({{"lblPage", lblPage}, {"lblNote", lblNote}, {"lblStartColor", lblStartColor},
+                    {"lblEndColor", lblEndColor}, {"lblBorderColor", lblBorderColor}});
   names_.Add("fraTextColor", fraTextColor);
   names_.Add("picTextColorBase", picTextColorBase);
   for (int k = 0; k < kTextRows; ++k) {
@@ -181,11 +179,6 @@ frmColor::frmColor() {
   }
   MenuItemChecked.AddNames(names_);
   MenuItemHover.AddNames(names_);
-  for (int i = 0; i < 2; ++i) {
-    names_.Add("lblStartColor(" + std::to_string(i) + ")", lblStartColor(i));
-    names_.Add("lblEndColor(" + std::to_string(i) + ")", lblEndColor(i));
-    names_.Add("lblBorderColor(" + std::to_string(i) + ")", lblBorderColor(i));
-  }
   ToolbarSeparator.AddNames(names_);
   ToolbarGripper.AddNames(names_);
   MenuSeparator.AddNames(names_);

@@ -154,13 +154,6 @@ class frmColor : public EmbeddedPage {
 
   // Row k of the row table (0 Caption ... 14 StatusAddress).
   TextColorRow& TextRow(int k) { return *rows_.at(static_cast<size_t>(k)); }
-  // A control by the name the page's table gives it ("txtCaptionTextColor",
-  // "lblStartColor(1)", "picTabs(1)"); nullptr when there is none.
-  ui::Control* FindControl(const std::string& name) const { return names_.Find(name); }
-  template <class T>
-  T* FindAs(const std::string& name) const {
-    return names_.FindAs<T>(name);
-  }
 
  private:
   ui::ControlArray<ui::Label>::Factory GradientLabels(int top, const char* caption);
@@ -172,7 +165,6 @@ class frmColor : public EmbeddedPage {
   // Made after picTextColorBase, in the order of the row table.
   std::vector<std::unique_ptr<TextColorRow>> rows_ = MakeRows();
   std::vector<std::unique_ptr<TextColorRow>> MakeRows();
-  ControlNames names_;
 };
 
 }  // namespace pages

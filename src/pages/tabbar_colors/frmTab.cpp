@@ -129,24 +129,13 @@ frmTab::frmTab() {
 }
 
 void frmTab::AddNames() {
-  for (int i = 0; i < kSubPages; ++i) {
-    names_.Add("picTabs(" + std::to_string(i) + ")", picTabs(i));
-    names_.Add("lblPage(" + std::to_string(i) + ")", lblPage(i));
-  }
-  names_.Add("fraNote(0)", fraNote(0));
-  names_.Add("picNote(0)", picNote(0));
-  names_.Add("lblNote(0)", lblNote(0));
-  struct LabelArray {
-    const char* name;
-    ui::ControlArray<ui::Label>& labels;
-  };
-  for (const LabelArray& array :
-       {LabelArray{"lblImage", lblImage}, LabelArray{"lblFile", lblFile}, LabelArray{"lblStartOffset", lblStartOffset},
-        LabelArray{"lblEndOffset", lblEndOffset}, LabelArray{"lblStyle", lblStyle}, LabelArray{"lblPadding", lblPadding},
-        LabelArray{"lblTop", lblTop}, LabelArray{"lblRight", lblRight}, LabelArray{"lblBottom", lblBottom},
-        LabelArray{"lblLeft", lblLeft}})
-    for (int i = 0; i < array.labels.Count(); ++i)
-      names_.Add(std::string(array.name) + "(" + std::to_string(i) + ")", array.labels(i));
+  names_.AddArray("picTabs", picTabs);
+  names_.AddArrays({{"lblPage", lblPage}, {"lblNote", lblNote}, {"lblImage", lblImage}, {"lblFile", lblFile},
+                    {"lblStartOffset", lblStartOffset}, {"lblEndOffset", lblEndOffset}, {"lblStyle", lblStyle},
+                    {"lblPadding", lblPadding}, {"lblTop", lblTop}, {"lblRight", lblRight}, {"lblBottom", lblBottom},
+                    {"lblLeft", lblLeft}});
+  names_.AddArray("fraNote", fraNote);
+  names_.AddArray("picNote", picNote);
 
   for (MarkedImageEditor* editor : {&TabActive, &TabNormal, &TabHover, &TabUnread}) editor->AddNames(names_);
   TabActiveBkgnd.AddNames(names_);

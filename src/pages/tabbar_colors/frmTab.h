@@ -197,14 +197,6 @@ class frmTab : public EmbeddedPage {
   // Writes [TabBar] of gSkinIni from the page.
   void SaveTabBar();
 
-  // A control by the name the page's table gives it ("txtTabHoverImage",
-  // "picTabs(1)", "lblFile(8)"); nullptr when there is none.
-  ui::Control* FindControl(const std::string& name) const { return names_.Find(name); }
-  template <class T>
-  T* FindAs(const std::string& name) const {
-    return names_.FindAs<T>(name);
-  }
-  ui::Graphic* FindGraphic(const std::string& name) const { return names_.FindGraphic(name); }
   // The images from outside the project that the last save could not copy
   // into it.
   const std::vector<std::string>& UncopiedImages() const { return m_UncopiedImages; }
@@ -269,7 +261,6 @@ class frmTab : public EmbeddedPage {
   void SaveImage(ui::TextBox& text, const std::string& key, const std::string& defaultFile);
   void Collect(const core::ImageKeyResult& result, const std::string& path);
 
-  ControlNames names_;
   std::vector<std::string> m_UncopiedImages;
 };
 
