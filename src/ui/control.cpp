@@ -455,6 +455,11 @@ void Container::Unregister(Graphic* g) {
 
 Container::~Container() {
   for (Form* form : embedded_) form->host_ = nullptr;
+  // Controls that outlive their container (a control array frees its
+  // elements in index order, a child may come after its parent) must not
+  // reach back into it.
+  for (Control* c : children_) c->parent_ = nullptr;
+  for (Graphic* g : graphics_) g->parent_ = nullptr;
 }
 
 void Container::CreateChildren() {

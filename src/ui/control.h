@@ -297,6 +297,7 @@ class Graphic {
 
  protected:
   void Changed();
+  friend class Container;
   Container* parent_;
   Rect rect_;
   Rect designRect_;

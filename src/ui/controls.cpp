@@ -44,7 +44,7 @@ Control::CreateParams Label::GetCreateParams() const {
 }
 
 HBRUSH Label::OnCtlColor(HDC dc) {
-  if (!transparent_) return Control::OnCtlColor(dc);
+  if (!transparent_ || !parent_) return Control::OnCtlColor(dc);
   SetTextColor(dc, ResolveColor(ForeColor()));
   SetBkMode(dc, TRANSPARENT);
   SetDCBrushColor(dc, ResolveColor(parent_->ContainerBackColor()));
