@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <vector>
 #include <string>
 
 #include "core/browser.h"
@@ -30,6 +31,10 @@ constexpr UINT kAnswerTimeout = 5000;
 // What a capture bitmap holds before anything is drawn into it; no browser
 // paints its whole window in exactly this colour.
 constexpr COLORREF kUntouched = RGB(1, 2, 3);
+// The browser's fresh paint reaches the screen a moment after it is done:
+// the screen is copied again until two copies this far apart agree.
+constexpr DWORD kSettleInterval = 40;
+constexpr int kSettleTries = 12;
 
 // Sends a system command to the browser's window; false when the browser
 // did not take it in time.
@@ -201,6 +206,16 @@ bool frmPreview::CopyBrowserWindow() {
     SetWindowPos(m_hBrowser, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     RedrawWindow(m_hBrowser, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
     drawn = CopyFromScreen(dc.get(), window, width, height);
+    const auto* pixels = static_cast<const uint32_t*>(bits);
+    const size_t count = static_cast<size_t>(boxWidth) * static_cast<size_t>(height);
+    for (int i = 0; drawn && i < kSettleTries; ++i) {
+      GdiFlush();
+      const std::vector<uint32_t> before(pixels, pixels + count);
+      Sleep(kSettleInterval);
+      drawn = CopyFromScreen(dc.get(), window, width, height);
+      GdiFlush();
+      if (std::equal(before.begin(), before.end(), pixels)) break;
+    }
   }
   if (!drawn) return false;
 
