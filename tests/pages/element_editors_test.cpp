@@ -109,10 +109,17 @@ TEST_F(ElementEditorsTest, APickedColourTintsTheRowsTextAndADisabledSwatchOpensN
   Click(form.tinted.lblPalette.hWnd());
   EXPECT_EQ(form.tinted.txt.ForeColor(), RGB(200, 10, 20));
   EXPECT_EQ(form.tinted.Text(), "#C80A14");
-  // A second dialog would be unscripted and fail the test.
+  // The dialog starts at the row's colour; a cancel changes nothing.
+  prompts.AnswerColor(-1);
+  core::gModified = false;
+  Click(form.tinted.lblPalette.hWnd());
+  EXPECT_EQ(prompts.colorDialogs.back().initial, RGB(200, 10, 20));
+  EXPECT_EQ(form.tinted.Text(), "#C80A14");
+  EXPECT_FALSE(core::gModified);
+  // A third dialog would be unscripted and fail the test.
   form.tinted.lblPalette.SetEnabled(false);
   form.tinted.lblPalette_Click();
-  EXPECT_EQ(prompts.colorDialogs.size(), 1u);
+  EXPECT_EQ(prompts.colorDialogs.size(), 2u);
 }
 
 TEST_F(ElementEditorsTest, BrowseDrawsIntoAVerticalPreviewAndTheClickItsPageChoseOpensTheImage) {
@@ -129,6 +136,9 @@ TEST_F(ElementEditorsTest, BrowseDrawsIntoAVerticalPreviewAndTheClickItsPageChos
   // m = (36 - 20) \ 2 = 8: lines on rows 12 and 23; across as designed.
   EXPECT_EQ(Place(e.shp), std::tuple(-2, 12, 177, 12));
   EXPECT_TRUE(core::gModified);
+  // A typed offset moves it at once.
+  e.txtEndOffset.SetText("2");
+  EXPECT_EQ(Place(e.shp), std::tuple(-2, 12, 177, 15));
 
   // The tab image opens on a double click, the Backgrounds element on a
   // single one; a disabled box opens nothing.
