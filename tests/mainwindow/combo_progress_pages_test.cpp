@@ -16,37 +16,30 @@ using namespace main_window_tests;
 using testing_support::ReadFile;
 using testing_support::WritePng;
 
-class ComboProgressPagesTest : public ProjectTest {};
+using ComboProgressPagesTest = ProjectTest;
 
 TEST_F(ComboProgressPagesTest, ASaveWritesEachSectionAsThePageShowsItAndKeepsUnknownKeys) {
-  Open(WriteProject(
-      "Bars",
-      "[General]\r\nName=Bars\r\n"
-      "[ComboBox]\r\nBackground.Normal.Image=control\\n.png\r\nBackground.Normal.Image.StartOffset=4\r\n"
-      "Background.Normal.Image.Stretch=1\r\nBackground.Hover.Image.EndOffset=2\r\n"
-      "Background.Hover.Image.Stretch=yes\r\nThumb.Hover.Image=control\\th.png\r\nUnknown.Key=stays\r\n"
-      "[Progress]\r\nForeground.Image=control\\fg.png\r\nForeground.Image.EndOffset=3\r\n"
-      "Background.Image.Stretch=1\r\nShowText=1\r\nTextColor=#1A5\r\nOther=kept\r\n"));
+  Open(WriteProject("Bars",
+                    "[General]\r\nName=Bars\r\n"
+                    "[ComboBox]\r\nBackground.Normal.Image=control\\n.png\r\nBackground.Normal.Image.StartOffset=4\r\n"
+                    "Background.Normal.Image.Stretch=1\r\nBackground.Hover.Image.EndOffset=2\r\n"
+                    "Background.Hover.Image.Stretch=yes\r\nThumb.Hover.Image=control\\th.png\r\nUnknown.Key=stays\r\n"
+                    "[Progress]\r\nForeground.Image=control\\fg.png\r\nForeground.Image.EndOffset=3\r\n"
+                    "Background.Image.Stretch=1\r\nShowText=1\r\nTextColor=#1A5\r\nOther=kept\r\n"));
   EXPECT_EQ(form.ProgressTextColor.Colour(), static_cast<int32_t>(RGB(0x11, 0xAA, 0x55)));
   Save();
-  struct Case {
-    const char* section;
-    std::map<std::string, std::string> expected;
-  };
-  for (const Case& c :
-       {Case{"combobox",
-             {{"style", "Custom"}, {"background.normal.image", "control\\n.png"},
-              {"background.normal.image.startoffset", "4"}, {"background.normal.image.endoffset", ""},
-              {"background.normal.image.stretch", "1"}, {"background.hover.image.startoffset", ""},
-              {"background.hover.image.endoffset", "2"}, {"background.hover.image.stretch", "0"},
-              {"thumb.hover.image", "control\\th.png"}, {"unknown.key", "stays"}}},
-        Case{"progress",
-             {{"style", "Custom"}, {"foreground.image", "control\\fg.png"}, {"foreground.style", "3Image"},
-              {"foreground.image.startoffset", ""}, {"foreground.image.endoffset", "3"},
-              {"foreground.image.stretch", "0"}, {"background.style", "3Image"},
-              {"background.image.startoffset", ""}, {"background.image.endoffset", ""},
-              {"background.image.stretch", "1"}, {"showtext", "1"}, {"textcolor", "#1A5"}, {"other", "kept"}}}})
-    EXPECT_EQ(Saved()[c.section], c.expected) << c.section;
+  std::map<std::string, std::string> combo = {
+      {"style", "Custom"}, {"background.normal.image", "control\\n.png"}, {"background.normal.image.startoffset", "4"},
+      {"background.normal.image.endoffset", ""}, {"background.normal.image.stretch", "1"},
+      {"background.hover.image.startoffset", ""}, {"background.hover.image.endoffset", "2"},
+      {"background.hover.image.stretch", "0"}, {"thumb.hover.image", "control\\th.png"}, {"unknown.key", "stays"}};
+  std::map<std::string, std::string> progress = {
+      {"style", "Custom"}, {"foreground.image", "control\\fg.png"}, {"foreground.style", "3Image"},
+      {"foreground.image.startoffset", ""}, {"foreground.image.endoffset", "3"}, {"foreground.image.stretch", "0"},
+      {"background.style", "3Image"}, {"background.image.startoffset", ""}, {"background.image.endoffset", ""},
+      {"background.image.stretch", "1"}, {"showtext", "1"}, {"textcolor", "#1A5"}, {"other", "kept"}};
+  EXPECT_EQ(Saved()["combobox"], combo);
+  EXPECT_EQ(Saved()["progress"], progress);
 }
 
 TEST_F(ComboProgressPagesTest, TheProgressBackgroundNeverOverwritesAnImageThatAnotherKeyNames) {
@@ -64,64 +57,43 @@ TEST_F(ComboProgressPagesTest, TheProgressBackgroundNeverOverwritesAnImageThatAn
              "[Progress]\r\nBackground.Image=control\\combo_bg_normal.png\r\n",
              false, "control\\progress_bg.png"},
         Case{"[Progress]\r\nForeground.Image=control\\progress_bg.png\r\n", true, "control\\progress_bg2.png"}}) {
+    SCOPED_TRACE(c.sections);
     std::string folder = WriteProject("Shared", std::string("[General]\r\nName=Shared\r\n") + c.sections);
     core::gFileSystem.CopyFileTo(combo, testing_support::WriteFile(folder + "\\" + kShared, ""), true);
     Open(folder);
     if (c.pickCombo) form.ComboNormal.txtImage.SetText(combo);
     form.ProgressBg.txtImage.SetText(bar);
     Save();
-    EXPECT_EQ(Saved()["combobox"]["background.normal.image"], kShared) << c.sections;
-    EXPECT_EQ(Saved()["progress"]["background.image"], c.saved) << c.sections;
-    EXPECT_EQ(form.ProgressBg.txtImage.Text(), c.saved) << c.sections;
+    EXPECT_EQ(Saved()["combobox"]["background.normal.image"], kShared);
+    EXPECT_EQ(Saved()["progress"]["background.image"], c.saved);
+    EXPECT_EQ(form.ProgressBg.txtImage.Text(), c.saved);
     // Both images survive.
-    EXPECT_EQ(ReadFile(folder + "\\" + kShared), ReadFile(combo)) << c.sections;
-    EXPECT_EQ(ReadFile(folder + "\\" + c.saved), ReadFile(bar)) << c.sections;
+    EXPECT_EQ(ReadFile(folder + "\\" + kShared), ReadFile(combo));
+    EXPECT_EQ(ReadFile(folder + "\\" + c.saved), ReadFile(bar));
     testing_support::RemoveTree(folder);
   }
 }
 
 TEST_F(ComboProgressPagesTest, ImagesThatCannotBeCopiedAreReportedBySave) {
   Open(NamedProject("Missing"));
-  const std::string gone[] = {*this / "Images\\a.png", *this / "Images\\b.png", *this / "Images\\c.png"};
+  const std::string gone[] = {*this / "Images\\a.png", *this / "Images\\b.png", *this / "Images\\c.png",
+                              *this / "Images\\d.png"};
   form.SideBarTitleBkgnd.txtImage.SetText(gone[0]);
   form.txtComboDropDownNormal.SetText(gone[1]);
   form.ProgressFG.txtImage.SetText(gone[2]);
+  form.txtPressed.SetText(gone[3]);
   testing_support::ScriptedPrompter prompts;
   prompts.AnswerMessage(IDOK);
   Save();
   ASSERT_EQ(prompts.messages.size(), 1u);
   for (const std::string& path : gone) EXPECT_NE(prompts.messages[0].text.find(path), std::string::npos) << path;
+  EXPECT_TRUE(core::gModified);
+  EXPECT_EQ(form.txtPressed.Text(), gone[3]);
 }
 
 TEST_F(ComboProgressPagesTest, NothingOfTheProjectOpenedBeforeStaysOnTheThreePages) {
-  Open(DefaultSkinProject("Default"));
-  form.ProgressTextColor.txt.SetForeColor(RGB(255, 0, 0));
-  Open(NamedProject("Empty"));
-
-  mainwindow::frmTarnell& f = form;
-  for (pages::MarkedImageEditor* e : {&f.SideBarTabNormal.image, &f.SideBarTabActive.image, &f.SideBarTabBkgnd.image,
-                                      &f.SideBarTitleBkgnd.image, &f.ComboNormal, &f.ComboHover, &f.ProgressFG,
-                                      &f.ProgressBg}) {
-    EXPECT_EQ(e->txtImage.Text(), "");
-    EXPECT_EQ(e->chkStretch.Value(), 0);
-    EXPECT_EQ(e->preview.RecordedExtent(), 0);
-    EXPECT_FALSE(e->shp.Visible());
-  }
-  for (ui::TextBox* box : {&f.SideBarTabNormal.txtStartOut, &f.SideBarTitleBkgnd.txtStartColor,
-                           &f.txtComboDropDownHover, &f.ProgressBg.txtEndOffset, &f.ProgressTextColor.txt})
-    EXPECT_EQ(box->Text(), "");
-  for (ui::CheckBox* box : {&f.chkFlipSettings, &f.chkProgressShowPercent, &f.SideBarTitleBkgnd.chkGradientHorizontal})
-    EXPECT_EQ(box->Value(), 0);
-  EXPECT_EQ(f.picComboDropDownNormal.HelpContextID(), 0);
-  EXPECT_EQ(ui::ResolveColor(f.ProgressTextColor.txt.ForeColor()), GetSysColor(COLOR_WINDOWTEXT));
-  // The paddings read "0" with none stored, and stay absent when saved.
-  Save();
-  EXPECT_EQ(Saved()["sidebar"].count("tab.normal.padding"), 0u);
-  EXPECT_EQ(Saved()["sidebar"]["tab.normal.image.stretch"], "0");
-}
-
-TEST_F(ComboProgressPagesTest, AMarkerWithoutOffsetsShowsAsInAFreshWindowAfterAnotherProject) {
-  // The default skin's images, without the offsets of three of them.
+  // The default skin's images, without the offsets of three of them: their
+  // markers show where they would in a fresh window.
   std::string bare = DefaultSkinProject("Bare");
   mainwindow::frmTarnell& f = form;
   const std::tuple<pages::MarkedImageEditor*, const char*, const char*> members[] = {
@@ -142,6 +114,28 @@ TEST_F(ComboProgressPagesTest, AMarkerWithoutOffsetsShowsAsInAFreshWindowAfterAn
   Open(DefaultSkinProject("Default"));
   Open(bare);
   EXPECT_EQ(places(), fresh);
+
+  form.ProgressTextColor.txt.SetForeColor(RGB(255, 0, 0));
+  Open(NamedProject("Empty"));
+  for (pages::MarkedImageEditor* e :
+       {&f.SideBarTabNormal.image, &f.SideBarTabActive.image, &f.SideBarTabBkgnd.image, &f.SideBarTitleBkgnd.image,
+        &f.ComboNormal, &f.ComboHover, &f.ProgressFG, &f.ProgressBg}) {
+    EXPECT_EQ(e->txtImage.Text(), "");
+    EXPECT_EQ(e->chkStretch.Value(), 0);
+    EXPECT_EQ(e->preview.RecordedExtent(), 0);
+    EXPECT_FALSE(e->shp.Visible());
+  }
+  for (ui::TextBox* box : {&f.SideBarTabNormal.txtStartOut, &f.SideBarTitleBkgnd.txtStartColor,
+                           &f.txtComboDropDownHover, &f.ProgressFG.txtEndOffset, &f.ProgressTextColor.txt})
+    EXPECT_EQ(box->Text(), "");
+  for (ui::CheckBox* box : {&f.chkFlipSettings, &f.chkProgressShowPercent, &f.SideBarTitleBkgnd.chkGradientHorizontal})
+    EXPECT_EQ(box->Value(), 0);
+  EXPECT_EQ(f.picComboDropDownNormal.HelpContextID(), 0);
+  EXPECT_EQ(ui::ResolveColor(f.ProgressTextColor.txt.ForeColor()), GetSysColor(COLOR_WINDOWTEXT));
+  // The paddings read "0" with none stored, and stay absent when saved.
+  Save();
+  EXPECT_EQ(Saved()["sidebar"].count("tab.normal.padding"), 0u);
+  EXPECT_EQ(Saved()["sidebar"]["tab.normal.image.stretch"], "0");
 }
 
 }  // namespace
