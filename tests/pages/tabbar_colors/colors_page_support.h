@@ -6,8 +6,6 @@
 #include <windows.h>
 
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "pages/editor_support.h"
 #include "pages/tabbar_colors/frmColor.h"
@@ -60,12 +58,6 @@ class ColorPageTest : public editor_tests::ProjectFolderTest {
     core::gFileSystem.RemoveFile(core::gTempIni, false);
   }
   pages::ColorRow& Row(int k) { return page.TextRow(k).colour; }
-  // The six gradient rows with their keys, in the order of kGradientKeys.
-  std::vector<std::pair<std::string, pages::ColorRow*>> GradientRows() {
-    return {{kGradientKeys[0], &page.MenuItemChecked.StartColor}, {kGradientKeys[1], &page.MenuItemChecked.EndColor},
-            {kGradientKeys[2], &page.MenuItemChecked.BorderColor}, {kGradientKeys[3], &page.MenuItemHover.StartColor},
-            {kGradientKeys[4], &page.MenuItemHover.EndColor},       {kGradientKeys[5], &page.MenuItemHover.BorderColor}};
-  }
 
   pages::frmColor page;
 };
