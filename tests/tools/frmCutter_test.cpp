@@ -3,12 +3,14 @@
 #include <commctrl.h>
 #include <gdiplus.h>
 #include <gtest/gtest.h>
-#include <objbase.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <functional>
+#include <tuple>
 #include <vector>
 
+#include "core/files.h"
 #include "core/gdiplus_images.h"
 #include "core/globals.h"
 #include "core/subclass.h"
@@ -21,110 +23,85 @@
 namespace {
 
 using namespace tool_tests;
-using testing_support::PngPixels;
+namespace gp = Gdiplus::DllExports;
 
-// An image file read back through GDI+: its size and its pixels as ARGB.
-struct ImageFile {
-  int width = 0;
-  int height = 0;
-  std::vector<uint32_t> argb;
-  uint32_t At(int x, int y) const { return argb[static_cast<size_t>(y) * width + x]; }
-  // The colour without alpha, as a colour reference.
-  COLORREF Colour(int x, int y) const {
-    uint32_t p = At(x, y);
-    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-  }
-  int Alpha(int x, int y) const { return static_cast<int>(At(x, y) >> 24); }
-};
-
-ImageFile ReadImage(const std::string& path) {
-  ImageFile file;
-  if (!core::StartGdiPlus()) return file;
-  Gdiplus::GpBitmap* bitmap = nullptr;
-  if (Gdiplus::DllExports::GdipCreateBitmapFromFile(core::ToWide(path).c_str(), &bitmap) != Gdiplus::Ok) return file;
-  UINT w = 0, h = 0;
-  Gdiplus::DllExports::GdipGetImageWidth(bitmap, &w);
-  Gdiplus::DllExports::GdipGetImageHeight(bitmap, &h);
-  file.width = static_cast<int>(w);
-  file.height = static_cast<int>(h);
-  for (UINT y = 0; y < h; ++y)
-    for (UINT x = 0; x < w; ++x) {
-      Gdiplus::ARGB p = 0;
-      Gdiplus::DllExports::GdipBitmapGetPixel(bitmap, static_cast<INT>(x), static_cast<INT>(y), &p);
-      file.argb.push_back(p);
-    }
-  Gdiplus::DllExports::GdipDisposeImage(bitmap);
-  return file;
-}
-
-// A PNG whose pixel colours are given by a function of their place.
-std::string WriteImage(const std::string& path, int width, int height,
-                       const std::function<COLORREF(int x, int y)>& colour) {
-  PngPixels image(width, height, 0);
+// A colour that tells every pixel of a small image from the others, and a
+// PNG with every pixel in it.
+COLORREF PlaceColour(int x, int y) { return RGB(x * 3, y * 5, 0x40); }
+std::string WriteImage(const std::string& path, int width, int height) {
+  testing_support::PngPixels image(width, height, 0);
   for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) image.At(x, y) = colour(x, y);
+    for (int x = 0; x < width; ++x) image.At(x, y) = PlaceColour(x, y);
   return testing_support::WriteFile(path, testing_support::EncodePng(image));
 }
 
-// A colour that tells every pixel of a small image from the others.
-COLORREF PlaceColour(int x, int y) { return RGB(x * 3, y * 5, 0x40); }
-
-void Put16(std::string& s, int v) {
-  s.push_back(static_cast<char>(v & 0xFF));
-  s.push_back(static_cast<char>((v >> 8) & 0xFF));
-}
-void Put32(std::string& s, uint32_t v) {
-  for (int i = 0; i < 4; ++i) s.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
-}
-
-// One image of an icon file: 32-bit pixels, ARGB, row by row from the top.
-struct IconImage {
-  int width;
-  int height;
-  std::function<uint32_t(int x, int y)> argb;
+// An image file read through GDI+.
+struct ImageFile {
+  Gdiplus::GpBitmap* bitmap = nullptr;
+  explicit ImageFile(const std::string& path) {
+    if (core::StartGdiPlus()) gp::GdipCreateBitmapFromFile(core::ToWide(path).c_str(), &bitmap);
+  }
+  ~ImageFile() { gp::GdipDisposeImage(bitmap); }
+  std::string Size() const {
+    UINT w = 0, h = 0;
+    gp::GdipGetImageWidth(bitmap, &w);
+    gp::GdipGetImageHeight(bitmap, &h);
+    return std::to_string(w) + " x " + std::to_string(h);
+  }
+  Gdiplus::ARGB At(int x, int y) const {
+    Gdiplus::ARGB p = 0;
+    gp::GdipBitmapGetPixel(bitmap, x, y, &p);
+    return p;
+  }
+  COLORREF Colour(int x, int y) const { return RGB(At(x, y) >> 16 & 0xFF, At(x, y) >> 8 & 0xFF, At(x, y) & 0xFF); }
 };
 
-// An icon file holding the images in the order given.
+// Little-endian fields, each a value and its size in bytes.
+void Put(std::string& s, std::initializer_list<std::pair<uint32_t, int>> fields) {
+  for (auto [value, bytes] : fields)
+    for (int i = 0; i < bytes; ++i) s.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+}
+
+// An icon file of square 32-bit images, in the order given, each with its
+// left half in one ARGB colour and its right half in another.
+struct IconImage {
+  uint32_t size, left, right;
+};
 std::string WriteIcon(const std::string& path, const std::vector<IconImage>& images) {
-  std::string directory;
-  std::string data;
-  Put16(directory, 0);
-  Put16(directory, 1);
-  Put16(directory, static_cast<int>(images.size()));
-  uint32_t offset = static_cast<uint32_t>(6 + 16 * images.size());
+  std::string directory, data;
+  Put(directory, {{0, 2}, {1, 2}, {static_cast<uint32_t>(images.size()), 2}});
   for (const IconImage& i : images) {
     std::string image;
-    Put32(image, 40);
-    Put32(image, static_cast<uint32_t>(i.width));
-    Put32(image, static_cast<uint32_t>(i.height * 2));
-    Put16(image, 1);
-    Put16(image, 32);
-    for (int n = 0; n < 6; ++n) Put32(image, 0);
-    for (int y = i.height - 1; y >= 0; --y)
-      for (int x = 0; x < i.width; ++x) Put32(image, i.argb(x, y));
-    image += std::string(static_cast<size_t>((i.width + 31) / 32 * 4 * i.height), '\0');
-    directory.push_back(static_cast<char>(i.width));
-    directory.push_back(static_cast<char>(i.height));
-    Put16(directory, 0);
-    Put16(directory, 1);
-    Put16(directory, 32);
-    Put32(directory, static_cast<uint32_t>(image.size()));
-    Put32(directory, offset);
-    offset += static_cast<uint32_t>(image.size());
+    Put(image, {{40, 4}, {i.size, 4}, {i.size * 2, 4}, {1, 2}, {32, 2}});
+    image.append(24, '\0');
+    for (uint32_t n = 0; n < i.size * i.size; ++n) Put(image, {{n % i.size < i.size / 2 ? i.left : i.right, 4}});
+    image.append((i.size + 31) / 32 * 4 * i.size, '\0');
+    uint32_t offset = static_cast<uint32_t>(6 + 16 * images.size() + data.size());
+    Put(directory, {{i.size, 1}, {i.size, 1}, {0, 2}, {1, 2}, {32, 2}, {uint32_t(image.size()), 4}, {offset, 4}});
     data += image;
   }
   return testing_support::WriteFile(path, directory + data);
 }
 
-std::string WriteIcon(const std::string& path, int width, int height,
-                      const std::function<uint32_t(int x, int y)>& argb) {
-  return WriteIcon(path, {{width, height, argb}});
+// The frames' paths as a finished cut lists them, and its message without a
+// language file.
+std::string FrameList(const std::string& base, int count) {
+  std::string list;
+  for (int i = 0; i < count; ++i) list += base + "_cut_" + std::to_string(i) + ".png\r\n";
+  return list;
+}
+std::string Saved(const std::string& list) {
+  return "The following images are sucessfully saved : \r\n" + list + "\r\n Do you want to continue?";
 }
 
-void Type(ui::TextBox& box, const std::string& text) {
-  SendMessageA(box.hWnd(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
 void Click(HWND button) { SendMessageA(button, BM_CLICK, 0, 0); }
+// Text typed into a box, or without text a click.
+void Act(ui::Control* control, const char* typed) {
+  if (typed)
+    SendMessageA(control->hWnd(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed));
+  else
+    Click(control->hWnd());
+}
 int UpDownPos(HWND upDown) { return static_cast<int>(SendMessageA(upDown, UDM_GETPOS32, 0, 0)); }
 
 class CutterTest : public ToolFormTest {
@@ -148,18 +125,22 @@ class CutterTest : public ToolFormTest {
     form.txtFile.SetText(path);
     form.ShowCut(true);
   }
-  std::vector<std::string> Boxes() {
-    return {form.txtHorizontal.Text(), form.txtVertical.Text(), form.txtLeft.Text(),
-            form.txtTop.Text(),        form.txtWidth.Text(),    form.txtHeight.Text()};
+  // The counts, left, top, width and height.
+  std::string Boxes() {
+    std::string s = form.txtHorizontal.Text();
+    for (ui::TextBox* box : {&form.txtVertical, &form.txtLeft, &form.txtTop, &form.txtWidth, &form.txtHeight})
+      s.append(" ").append(box->Text());
+    return s;
   }
   int VisibleOutlines() {
     int n = 0;
     for (int i = 0; i < tools::frmCutter::kOutlineCount; ++i) n += form.shpFrame(i).Visible() ? 1 : 0;
     return n;
   }
-  ui::Rect Outline(int i) {
+  // An outline's place in the image.
+  ui::Rect Outline(int i, int imageWidth, int imageHeight) {
     ui::Shape& s = form.shpFrame(i);
-    return {s.Left(), s.Top(), s.Width(), s.Height()};
+    return {s.Left() - OffsetX(imageWidth), s.Top() - OffsetY(imageHeight), s.Width(), s.Height()};
   }
   // The image's place in the view after a reset.
   int OffsetX(int imageWidth) { return (form.picView.ScaleWidth() - imageWidth) / 2; }
@@ -240,9 +221,9 @@ TEST_F(CutterTest, ControlsSitInTheirContainersAtTheirDesignedPlaces) {
 
 TEST_F(CutterTest, TheBoxesComeFirstInTheTabOrderAndTheButtonsLast) {
   Open();
-  std::vector<HWND> wanted = {form.txtFile.hWnd(),   form.txtHorizontal.hWnd(), form.txtVertical.hWnd(),
-                              form.txtLeft.hWnd(),   form.txtTop.hWnd(),        form.txtWidth.hWnd(),
-                              form.txtHeight.hWnd(), form.cmdBrowse.hWnd(),     form.cmdCut.hWnd()};
+  std::vector<HWND> wanted = {form.txtFile.hWnd(),  form.txtHorizontal.hWnd(), form.txtVertical.hWnd(),
+                              form.txtLeft.hWnd(),  form.txtTop.hWnd(),        form.txtWidth.hWnd(),
+                              form.txtHeight.hWnd(), form.cmdBrowse.hWnd(),    form.cmdCut.hWnd()};
   std::vector<HWND> order;
   HWND h = form.txtFile.hWnd();
   for (int guard = 0; guard < 100; ++guard) {
@@ -394,460 +375,233 @@ TEST_F(CutterTest, CaptionsComeFromTheLanguageFileThenEnglishElseStayEmpty) {
   EXPECT_EQ(form.lblLeft.Caption(), " :");
 }
 
-// ---------------------------------------------------------------- showing
+// ---------------------------------------------------------------- showing and cutting
 
-TEST_F(CutterTest, AStripIsShownCentredWithItsFramesGuessedFromItsWidth) {
-  std::string path =
-      WriteImage(Img("strip.png"), 64, 16, [](int x, int) { return x < 32 ? RGB(255, 0, 0) : RGB(0, 0, 255); });
-  OpenWith(path);
-  EXPECT_EQ(Boxes(), (std::vector<std::string>{"4", "4", "0", "0", "16", "16"}));
-  EXPECT_TRUE(form.optHorizontal.Value());
-  EXPECT_EQ(form.lblDimension.Caption(), "Image : 64 x 16   Frame : 16 x 16   Custom Frame : 16 x 16");
-
-  int x = OffsetX(64);
-  int y = OffsetY(16);
-  EXPECT_EQ(form.picView.Point(x, y), RGB(255, 0, 0));
-  EXPECT_EQ(form.picView.Point(x + 63, y + 15), RGB(0, 0, 255));
-  EXPECT_EQ(form.picView.Point(x - 1, y), GetSysColor(COLOR_WINDOW));
-  EXPECT_EQ(form.picView.Point(x, y + 16), GetSysColor(COLOR_WINDOW));
-
-  EXPECT_EQ(VisibleOutlines(), 4);
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(Text(Outline(i)), Text({x + 16 * i, y, 16, 16})) << i;
-  EXPECT_TRUE(form.shpAll.Visible());
-  EXPECT_EQ(Text({form.shpAll.Left(), form.shpAll.Top(), form.shpAll.Width(), form.shpAll.Height()}),
-            Text({x, y, 64, 16}));
-}
-
-TEST_F(CutterTest, TheFrameCountIsGuessedFromTheWidthAlone) {
+TEST_F(CutterTest, AnImageIsShownWithItsFramesGuessedAndCutIntoThemBesideIt) {
+  // Named relative to the project, as a chosen file inside it is.
+  core::gProjectFolder = *this / "img";
   struct Case {
+    const char* file;
     int width, height;
-    std::vector<std::string> boxes;
+    const char* guessed;
+    std::vector<std::pair<ui::Control*, const char*>> typed;  // or clicked, without text
+    const char* outlines;                                     // in the image: left top width height
   };
   const Case cases[] = {
-      {16, 16, {"1", "1", "0", "0", "16", "16"}},
-      {16, 32, {"4", "4", "0", "0", "4", "32"}},
-      {90, 30, {"3", "3", "0", "0", "30", "30"}},
-      {50, 20, {"4", "4", "0", "0", "12", "20"}},
+      {"btn.png", 64, 16, "4 4 0 0 16 16", {}, "0 0 16 16, 16 0 16 16, 32 0 16 16, 48 0 16 16"},
+      {"one.png", 16, 16, "1 1 0 0 16 16", {}, "0 0 16 16"},
+      {"tall.png", 16, 32, "4 4 0 0 4 32", {}, "0 0 4 32, 4 0 4 32, 8 0 4 32, 12 0 4 32"},
+      {"three.png", 90, 30, "3 3 0 0 30 30", {}, "0 0 30 30, 30 0 30 30, 60 0 30 30"},
+      // 50 pixels in 4 cells, laid out in twips.
+      {"odd.png", 50, 20, "4 4 0 0 12 20", {}, "0 0 12 20, 12 0 12 20, 24 0 12 20, 37 0 12 20"},
+      // Larger than the view: it starts outside the view's corner.
+      {"big.png", 400, 120, "4 4 0 0 100 120", {}, "0 0 100 120, 100 0 100 120, 200 0 100 120, 300 0 100 120"},
+      // The custom frame, from every cell.
+      {"custom.png", 64, 16, "4 4 0 0 16 16",
+       {{&form.txtLeft, "2"}, {&form.txtWidth, "12"}, {&form.txtTop, "3"}, {&form.txtHeight, "10"}},
+       "2 3 12 10, 18 3 12 10, 34 3 12 10, 50 3 12 10"},
+      {"bar.png", 20, 60, "4 4 0 0 5 60", {{&form.txtVertical, "3"}, {&form.optVertical, nullptr}},
+       "0 0 20 20, 0 20 20 20, 0 40 20 20"},
+      // A dot in a folder name does not shorten the frames' names.
+      {"my.images\\strip", 32, 8, "4 4 0 0 8 8", {}, "0 0 8 8, 8 0 8 8, 16 0 8 8, 24 0 8 8"},
+      // A source named like a frame is never replaced.
+      {"a_cut_0.png", 32, 8, "4 4 0 0 8 8", {}, "0 0 8 8, 8 0 8 8, 16 0 8 8, 24 0 8 8"},
   };
   Open();
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
-    std::string path =
-        testing_support::WritePng(Img(std::to_string(c.width) + ".png"), c.width, c.height, RGB(9, 9, 9));
-    form.txtFile.SetText(path);
+    SCOPED_TRACE(c.file);
+    std::string path = WriteImage(Img(c.file), c.width, c.height);
+    std::string base = path.ends_with(".png") ? path.substr(0, path.size() - 4) : path;
+    // An older frame of the same name is replaced.
+    testing_support::WriteFile(base + "_cut_0.png", "an older frame");
+    form.txtFile.SetText(c.file);
     form.ShowCut(true);
-    EXPECT_EQ(Boxes(), c.boxes);
-    EXPECT_EQ(VisibleOutlines(), std::stoi(c.boxes[0]));
+    EXPECT_EQ(Boxes(), c.guessed);
+    EXPECT_TRUE(form.optHorizontal.Value());
+    // The image's corners and the view beside them, where the view shows them.
+    int x = OffsetX(c.width), y = OffsetY(c.height);
+    for (POINT p : {POINT{x - 1, y}, POINT{x, y}, POINT{x + c.width - 1, y + c.height - 1}, POINT{x, y + c.height}}) {
+      p = {std::clamp<LONG>(p.x, 0, form.picView.ScaleWidth() - 1),
+           std::clamp<LONG>(p.y, 0, form.picView.ScaleHeight() - 1)};
+      bool inImage = p.x >= x && p.x < x + c.width && p.y >= y && p.y < y + c.height;
+      EXPECT_EQ(form.picView.Point(p.x, p.y), inImage ? PlaceColour(p.x - x, p.y - y) : GetSysColor(COLOR_WINDOW));
+    }
+    EXPECT_EQ(Text({form.shpAll.Left(), form.shpAll.Top(), form.shpAll.Width(), form.shpAll.Height()}),
+              Text({x, y, c.width, c.height}));
+    for (auto [control, typed] : c.typed) Act(control, typed);
+    std::string outlines;
+    for (int i = 0; i < VisibleOutlines(); ++i) outlines += (i ? ", " : "") + Text(Outline(i, c.width, c.height));
+    EXPECT_EQ(outlines, c.outlines);
+
+    // Each frame is the part of the image under its outline. OK asks for
+    // the next image.
+    testing_support::ScriptedPrompter prompter;
+    prompter.AnswerMessage(IDOK).AnswerFile("");
+    Click(form.cmdCut.hWnd());
+    int count = VisibleOutlines();
+    EXPECT_EQ(prompter.MessageTexts(), std::vector<std::string>{Saved(FrameList(base, count))});
+    for (int i = 0; i < count; ++i) {
+      ImageFile frame(base + "_cut_" + std::to_string(i) + ".png");
+      ui::Rect r = Outline(i, c.width, c.height);
+      ASSERT_EQ(frame.Size(), std::to_string(r.width) + " x " + std::to_string(r.height)) << i;
+      EXPECT_EQ(frame.Colour(0, 0), PlaceColour(r.left, r.top)) << i;
+      EXPECT_EQ(frame.Colour(r.width - 1, r.height - 1), PlaceColour(r.left + r.width - 1, r.top + r.height - 1)) << i;
+    }
+    EXPECT_FALSE(testing_support::Exists(base + "_cut_" + std::to_string(count) + ".png"));
+    EXPECT_EQ(ImageFile(path).Size(), std::to_string(c.width) + " x " + std::to_string(c.height));
   }
 }
 
-TEST_F(CutterTest, AnImageLargerThanTheViewStartsOutsideItsCorner) {
-  std::string path = WriteImage(Img("big.png"), 400, 120, PlaceColour);
-  OpenWith(path);
-  int x = OffsetX(400);
-  int y = OffsetY(120);
-  ASSERT_LT(x, 0);
-  ASSERT_LT(y, 0);
-  EXPECT_EQ(form.picView.Point(0, 0), PlaceColour(-x, -y));
-  EXPECT_EQ(form.shpFrame(0).Left(), x);
-}
-
-TEST_F(CutterTest, AFileInsideTheProjectIsShownFromItsRelativePath) {
-  core::gProjectFolder = *this / "project";
-  WriteImage(*this / "project\\images\\strip.png", 64, 16, PlaceColour);
-  OpenWith("images\\strip.png");
-  EXPECT_EQ(form.txtWidth.Text(), "16");
-  EXPECT_EQ(form.picView.Point(OffsetX(64) + 5, OffsetY(16) + 2), PlaceColour(5, 2));
-}
-
-TEST_F(CutterTest, AFileThatCannotBeReadShowsAnEmptyImageNotTheOneBefore) {
-  OpenWith(testing_support::WritePng(Img("strip.png"), 64, 16, RGB(1, 2, 3)));
-  form.txtFile.SetText(testing_support::WriteFile(Img("broken.png"), "not an image"));
-  form.ShowCut(true);
-  EXPECT_EQ(form.lblDimension.Caption(), "Image : 0 x 0   Frame : 0 x 0   Custom Frame : 0 x 0");
-  EXPECT_EQ(form.picView.Point(form.picView.ScaleWidth() / 2, form.picView.ScaleHeight() / 2),
-            GetSysColor(COLOR_WINDOW));
-}
-
-TEST_F(CutterTest, ResizingKeepsTheImageCentred) {
-  std::string path = WriteImage(Img("strip.png"), 64, 16, PlaceColour);
-  OpenWith(path);
+TEST_F(CutterTest, ResizingKeepsTheImageCentredAndAnUnreadableFileLeavesTheViewEmpty) {
+  OpenWith(WriteImage(Img("strip.png"), 64, 16));
   SetClientSize(form, 503, 400);
   // (475 - 64) / 2 = 205.5 rounds to the even 206.
   ASSERT_EQ(form.picView.ScaleWidth(), 475);
   int y = (form.picView.ScaleHeight() - 16) / 2;
-  EXPECT_EQ(form.shpAll.Left(), 206);
-  EXPECT_EQ(form.shpAll.Top(), y);
-  EXPECT_EQ(form.picView.Point(206, y), PlaceColour(0, 0));
+  EXPECT_EQ(Text({form.shpAll.Left(), form.shpAll.Top(), form.shpAll.Width(), form.shpAll.Height()}),
+            Text({206, y, 64, 16}));
   EXPECT_EQ(form.shpFrame(1).Left(), 206 + 16);
+  EXPECT_EQ(form.picView.Point(206, y), PlaceColour(0, 0));
+
+  // Not the size of the image before.
+  form.txtFile.SetText(testing_support::WriteFile(Img("broken.png"), "not an image"));
+  form.ShowCut(true);
+  EXPECT_EQ(form.lblDimension.Caption(), "Image : 0 x 0   Frame : 0 x 0   Custom Frame : 0 x 0");
+  EXPECT_EQ(form.picView.Point(206, y), GetSysColor(COLOR_WINDOW));
 }
 
-// ---------------------------------------------------------------- the boxes
-
-TEST_F(CutterTest, TheEdgeBoxesKeepTheCustomFrameInsideItsCell) {
-  OpenWith(testing_support::WritePng(Img("strip.png"), 64, 16, RGB(1, 2, 3)));
-  // 20 into the width of a 16-pixel cell.
-  Type(form.txtWidth, "20");
-  EXPECT_EQ(form.txtLeft.Text(), "0");
-  EXPECT_EQ(form.txtWidth.Text(), "16");
-  EXPECT_EQ(UpDownPos(form.UpDown(kLeft)), 0);
-  EXPECT_EQ(UpDownPos(form.UpDown(kWidth)), 16);
-
-  // The left edge at 10: a width of 10 moves it back to 6.
-  Type(form.txtWidth, "5");
-  Type(form.txtLeft, "10");
-  Type(form.txtWidth, "10");
-  EXPECT_EQ(form.txtLeft.Text(), "6");
-  EXPECT_EQ(form.txtWidth.Text(), "10");
-
-  // Both emptied: the frame fills its cell.
-  Type(form.txtWidth, "");
-  Type(form.txtLeft, "");
-  EXPECT_EQ(form.txtLeft.Text(), "0");
-  EXPECT_EQ(form.txtWidth.Text(), "16");
-
-  // The same for the top edge and the height.
-  Type(form.txtTop, "12");
-  EXPECT_EQ(form.txtHeight.Text(), "4");
-  Type(form.txtHeight, "16");
-  EXPECT_EQ(form.txtTop.Text(), "0");
-  EXPECT_EQ(UpDownPos(form.UpDown(kHeight)), 16);
-}
-
-TEST_F(CutterTest, NegativeEdgesCountAsZeroButANegativeHeightStaysNegative) {
-  OpenWith(testing_support::WritePng(Img("strip.png"), 64, 16, RGB(1, 2, 3)));
-  Type(form.txtWidth, "12");
-  Type(form.txtLeft, "-3");
-  EXPECT_EQ(form.txtLeft.Text(), "-3");
-  EXPECT_EQ(UpDownPos(form.UpDown(kLeft)), 0);
-  EXPECT_EQ(form.txtWidth.Text(), "12");
-
-  Type(form.txtTop, "10");
-  Type(form.txtHeight, "-3");
-  EXPECT_EQ(form.txtHeight.Text(), "-3");
-  // -3 + 10 stays inside the cell: the top is left alone.
-  EXPECT_EQ(form.txtTop.Text(), "10");
-  // A negative size keeps the outline's size.
-  EXPECT_EQ(form.shpFrame(0).Height(), 6);
-}
-
-TEST_F(CutterTest, AnUpDownStepMovesTheOutlines) {
-  OpenWith(testing_support::WritePng(Img("strip.png"), 64, 16, RGB(1, 2, 3)));
-  Type(form.txtWidth, "8");
-  Type(form.txtLeft, "5");
-  int left = form.shpFrame(0).Left();
+TEST_F(CutterTest, TheBoxesKeepTheCustomFrameInsideItsCellAndTheCountsSetTheCells) {
+  OpenWith(WriteImage(Img("strip.png"), 64, 16));
+  // The boxes, their up-downs, and the outlines: how many show, and the
+  // first one's place in the image.
+  auto state = [&] {
+    std::string s = Boxes() + " |";
+    for (int i : {kHorizontal, kVertical, kLeft, kTop, kWidth, kHeight})
+      s.append(" ").append(std::to_string(UpDownPos(form.UpDown(i))));
+    return s + " | " + std::to_string(VisibleOutlines()) + ": " + Text(Outline(0, 64, 16));
+  };
+  // What is typed into a box or clicked (no text), and the state after it.
+  const std::tuple<ui::Control*, const char*, const char*> steps[] = {
+      // 20 into the width of a 16-pixel cell.
+      {&form.txtWidth, "20", "4 4 0 0 16 16 | 4 4 0 0 16 16 | 4: 0 0 16 16"},
+      // The left edge at 10, then a width of 10 moves it back to 6.
+      {&form.txtLeft, "10", "4 4 10 0 6 16 | 4 4 10 0 6 16 | 4: 10 0 6 16"},
+      {&form.txtWidth, "10", "4 4 6 0 10 16 | 4 4 6 0 10 16 | 4: 6 0 10 16"},
+      // Both emptied: the frame fills its cell.
+      {&form.txtWidth, "", "4 4 6 0  16 | 4 4 6 0 0 16 | 4: 6 0 10 16"},
+      {&form.txtLeft, "", "4 4 0 0 16 16 | 4 4 0 0 16 16 | 4: 0 0 16 16"},
+      {&form.txtTop, "12", "4 4 0 12 16 4 | 4 4 0 12 16 4 | 4: 0 12 16 4"},
+      {&form.txtHeight, "16", "4 4 0 0 16 16 | 4 4 0 0 16 16 | 4: 0 0 16 16"},
+      // A negative edge counts as 0; a negative height stays negative, and
+      // the outline keeps its height.
+      {&form.txtWidth, "12", "4 4 0 0 12 16 | 4 4 0 0 12 16 | 4: 0 0 12 16"},
+      {&form.txtLeft, "-3", "4 4 -3 0 12 16 | 4 4 0 0 12 16 | 4: -3 0 12 16"},
+      {&form.txtTop, "10", "4 4 -3 10 12 6 | 4 4 0 10 12 6 | 4: -3 10 12 6"},
+      {&form.txtHeight, "-3", "4 4 -3 10 12 -3 | 4 4 0 10 12 0 | 4: -3 10 12 6"},
+      // Fractions round to the even neighbour; other text counts as 0.
+      {&form.txtLeft, "2.5", "4 4 2.5 10 12 -3 | 4 4 2 10 12 0 | 4: 2 10 12 6"},
+      {&form.txtLeft, " 3.5 ", "4 4  3.5  10 12 -3 | 4 4 4 10 12 0 | 4: 4 10 12 6"},
+      {&form.txtLeft, "0x5", "4 4 0x5 10 12 -3 | 4 4 0 10 12 0 | 4: 4 10 12 6"},
+      // A count sets the cells of its own direction only, and 0 leaves them.
+      {&form.txtHorizontal, "3", "3 4 0 10 21 -3 | 3 4 0 10 21 0 | 3: 0 10 21 6"},
+      {&form.txtVertical, "5", "3 5 0 10 21 -3 | 3 5 0 10 21 0 | 3: 0 10 21 6"},
+      {&form.optVertical, nullptr, "3 5 0 0 64 3 | 3 5 0 0 64 3 | 5: 0 0 64 3"},
+      {&form.txtVertical, "0", "3 0 0 0 64 3 | 3 1 0 0 64 3 | 5: 0 0 64 3"},
+      {&form.optHorizontal, nullptr, "3 0 0 0 21 16 | 3 1 0 0 21 16 | 3: 0 0 21 16"},
+  };
+  for (auto [control, typed, expected] : steps) {
+    SCOPED_TRACE(typed ? typed : "click");
+    Act(control, typed);
+    EXPECT_EQ(state(), expected);
+  }
+  EXPECT_TRUE(form.optHorizontal.Value());
+  EXPECT_FALSE(form.optVertical.Value());
+  // An arrow key steps the box; the outlines and the caption follow.
   SendMessageA(form.txtLeft.hWnd(), WM_KEYDOWN, VK_UP, 0);
   SendMessageA(form.txtLeft.hWnd(), WM_KEYUP, VK_UP, 0);
-  EXPECT_EQ(form.txtLeft.Text(), "6");
-  EXPECT_EQ(form.shpFrame(0).Left(), left + 1);
-  EXPECT_EQ(form.shpFrame(2).Left(), left + 1 + 32);
-  EXPECT_EQ(form.lblDimension.Caption(), "Image : 64 x 16   Frame : 16 x 16   Custom Frame : 8 x 16");
+  EXPECT_EQ(state(), "3 0 1 0 20 16 | 3 1 1 0 20 16 | 3: 1 0 20 16");
+  EXPECT_EQ(form.shpFrame(2).Left() - form.shpFrame(0).Left(), 2 * 21);
+  EXPECT_EQ(form.lblDimension.Caption(), "Image : 64 x 16   Frame : 21 x 16   Custom Frame : 20 x 16");
 }
 
-TEST_F(CutterTest, TheOptionsAndCountBoxesSetTheCells) {
-  OpenWith(testing_support::WritePng(Img("wide.png"), 50, 60, RGB(1, 2, 3)));
-  Type(form.txtHorizontal, "3");
-  EXPECT_EQ(form.txtWidth.Text(), "16");
-  EXPECT_EQ(UpDownPos(form.UpDown(kHorizontal)), 3);
-  EXPECT_EQ(VisibleOutlines(), 3);
-
-  // Under the horizontal split the vertical count only moves its up-down.
-  Type(form.txtVertical, "5");
-  EXPECT_EQ(UpDownPos(form.UpDown(kVertical)), 5);
-  EXPECT_EQ(form.txtHeight.Text(), "60");
-
-  Click(form.optVertical.hWnd());
-  EXPECT_TRUE(form.optVertical.Value());
-  EXPECT_FALSE(form.optHorizontal.Value());
-  EXPECT_EQ(form.txtWidth.Text(), "50");
-  EXPECT_EQ(form.txtHeight.Text(), "12");
-  EXPECT_EQ(VisibleOutlines(), 5);
-  EXPECT_EQ(form.shpFrame(1).Top() - form.shpFrame(0).Top(), 12);
-
-  // A count of 0 under its own direction leaves the cell as it was.
-  Type(form.txtVertical, "0");
-  EXPECT_EQ(form.txtHeight.Text(), "12");
-
-  // Back to the horizontal split, whose count box says 3.
-  Click(form.optHorizontal.hWnd());
-  EXPECT_EQ(form.txtWidth.Text(), "16");
-  EXPECT_EQ(form.txtHeight.Text(), "60");
-  EXPECT_EQ(VisibleOutlines(), 3);
-}
-
-TEST_F(CutterTest, NumberBoxesRoundFractionsToTheEvenNeighbour) {
-  OpenWith(testing_support::WritePng(Img("strip.png"), 64, 16, RGB(1, 2, 3)));
-  Type(form.txtLeft, "2.5");
-  EXPECT_EQ(UpDownPos(form.UpDown(kLeft)), 2);
-  Type(form.txtLeft, " 3.5 ");
-  EXPECT_EQ(UpDownPos(form.UpDown(kLeft)), 4);
-  Type(form.txtLeft, "0x5");
-  EXPECT_EQ(UpDownPos(form.UpDown(kLeft)), 0);
-}
-
-// ---------------------------------------------------------------- cutting
-
-class CutterCutTest : public CutterTest {
- protected:
-  // The message of a finished cut, as the program words it without a
-  // language file.
-  static std::string Success(const std::vector<std::string>& files) {
-    std::string list;
-    for (const std::string& f : files) list += f + "\r\n";
-    return "The following images are sucessfully saved : \r\n" + list + "\r\n Do you want to continue?";
-  }
-  std::vector<std::string> Frames(const std::string& base, int count) {
-    std::vector<std::string> files;
-    for (int i = 0; i < count; ++i) files.push_back(base + "_cut_" + std::to_string(i) + ".png");
-    return files;
-  }
-  // Cut, expecting the failure message; nothing else is asked.
-  void CutExpectingFailure() {
-    testing_support::ScriptedPrompter prompter;
-    prompter.AnswerMessage(IDOK);
-    Click(form.cmdCut.hWnd());
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, "Failed to split image!");
-    EXPECT_EQ(prompter.messages[0].type & 0xF, static_cast<UINT>(MB_OKCANCEL));
-    EXPECT_TRUE(form.IsLoaded());
-  }
-};
-
-TEST_F(CutterCutTest, AHorizontalSplitWritesEachFrameBesideTheSource) {
-  const COLORREF colours[] = {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(255, 255, 0)};
-  std::string path = WriteImage(Img("btn.png"), 64, 16, [&](int x, int) { return colours[x / 16]; });
-  testing_support::WriteFile(Img("btn_cut_2.png"), "an older frame");
-  OpenWith(path);
-
-  testing_support::ScriptedPrompter prompter;
-  prompter.AnswerMessage(IDOK).AnswerFile("");
-  Click(form.cmdCut.hWnd());
-  std::vector<std::string> files = Frames(Img("btn"), 4);
-  ASSERT_EQ(prompter.messages.size(), 1u);
-  EXPECT_EQ(prompter.messages[0].text, Success(files));
-  EXPECT_EQ(prompter.messages[0].title, "Velmora 2 Tarnell");
-  EXPECT_EQ(prompter.messages[0].type & 0xF, static_cast<UINT>(MB_OKCANCEL));
-  // OK asks for the next image.
-  EXPECT_EQ(prompter.fileDialogs.size(), 1u);
-  EXPECT_TRUE(form.IsLoaded());
-
-  for (int i = 0; i < 4; ++i) {
-    SCOPED_TRACE(files[i]);
-    ImageFile frame = ReadImage(files[i]);
-    ASSERT_EQ(frame.width, 16);
-    ASSERT_EQ(frame.height, 16);
-    EXPECT_EQ(frame.Colour(0, 0), colours[i]);
-    EXPECT_EQ(frame.Colour(15, 15), colours[i]);
-  }
-  EXPECT_EQ(ReadImage(path).width, 64);
-}
-
-TEST_F(CutterCutTest, AVerticalSplitCutsBandsOneAboveTheOther) {
-  std::string path = WriteImage(Img("bar.png"), 20, 60, PlaceColour);
-  OpenWith(path);
-  Type(form.txtVertical, "3");
-  Click(form.optVertical.hWnd());
-  ASSERT_EQ(form.txtHeight.Text(), "20");
-
-  testing_support::ScriptedPrompter prompter;
-  prompter.AnswerMessage(IDCANCEL);
-  Click(form.cmdCut.hWnd());
-  ASSERT_EQ(prompter.messages.size(), 1u);
-  EXPECT_EQ(prompter.messages[0].text, Success(Frames(Img("bar"), 3)));
-  // Cancel closes the cutter.
-  EXPECT_FALSE(form.IsLoaded());
-  EXPECT_FALSE(core::gCutterShown);
-
-  for (int i = 0; i < 3; ++i) {
-    ImageFile frame = ReadImage(Img("bar_cut_" + std::to_string(i) + ".png"));
-    ASSERT_EQ(frame.width, 20);
-    ASSERT_EQ(frame.height, 20);
-    EXPECT_EQ(frame.Colour(4, 7), PlaceColour(4, 20 * i + 7)) << i;
-  }
-  EXPECT_FALSE(testing_support::Exists(Img("bar_cut_3.png")));
-}
-
-TEST_F(CutterCutTest, FramesOfAnUnevenStripFollowTheCellsInTwips) {
-  // 50 pixels in 4 cells: 12 pixels each, starting at 0, 12, 24 and 37.
-  std::string path = WriteImage(Img("odd.png"), 50, 20, PlaceColour);
-  OpenWith(path);
-  testing_support::ScriptedPrompter prompter;
-  prompter.AnswerMessage(IDOK).AnswerFile("");
-  Click(form.cmdCut.hWnd());
-  const int starts[] = {0, 12, 24, 37};
-  for (int i = 0; i < 4; ++i) {
-    ImageFile frame = ReadImage(Img("odd_cut_" + std::to_string(i) + ".png"));
-    ASSERT_EQ(frame.width, 12);
-    EXPECT_EQ(frame.Colour(0, 0), PlaceColour(starts[i], 0)) << i;
-  }
-}
-
-TEST_F(CutterCutTest, TheCustomFrameIsCutFromEveryCell) {
-  std::string path = WriteImage(Img("btn.png"), 64, 16, PlaceColour);
-  OpenWith(path);
-  Type(form.txtLeft, "2");
-  Type(form.txtWidth, "12");
-  Type(form.txtTop, "3");
-  Type(form.txtHeight, "10");
-  ASSERT_EQ(Boxes(), (std::vector<std::string>{"4", "4", "2", "3", "12", "10"}));
-  EXPECT_EQ(Text(Outline(1)), Text({OffsetX(64) + 18, OffsetY(16) + 3, 12, 10}));
-
-  testing_support::ScriptedPrompter prompter;
-  prompter.AnswerMessage(IDOK).AnswerFile("");
-  Click(form.cmdCut.hWnd());
-  for (int i = 0; i < 4; ++i) {
-    SCOPED_TRACE(i);
-    ImageFile frame = ReadImage(Img("btn_cut_" + std::to_string(i) + ".png"));
-    ASSERT_EQ(frame.width, 12);
-    ASSERT_EQ(frame.height, 10);
-    EXPECT_EQ(frame.Colour(0, 0), PlaceColour(16 * i + 2, 3));
-    EXPECT_EQ(frame.Colour(11, 9), PlaceColour(16 * i + 13, 12));
-  }
-}
-
-TEST_F(CutterCutTest, AnIconIsShownAndCutThroughItsTemporaryPng) {
-  // Left half half-transparent blue, right half opaque red.
-  auto argb = [](int x, int) -> uint32_t { return x < 8 ? 0x800000FFu : 0xFFFF0000u; };
-  std::string path = WriteIcon(Img("star.ico"), 16, 16, argb);
-  OpenWith(path);
+TEST_F(CutterTest, AnIconIsShownAndCutAtTheSmallIconSizeThroughAPngOfItsOwn) {
+  ASSERT_EQ(GetSystemMetrics(SM_CXSMICON), 16);
+  OpenWith(WriteIcon(Img("a\\star.ico"), {{16, 0xFF00FF00u, 0xFF00FF00u}}));
+  // Another icon of the same name, typed in, not chosen: the redraw and the
+  // cut take it, not the PNG made of the first. Its 16-pixel image, after a
+  // 32-pixel one, is half-transparent blue on the left and red on the right.
+  form.txtFile.SetText(WriteIcon(Img("star.ico"), {{32, 0xFF00FF00u, 0xFF00FF00u}, {16, 0x800000FFu, 0xFFFF0000u}}));
+  form.ShowCut(false);
   std::string png = *this / "Temp\\star.png";
   EXPECT_EQ(form.IconPng(), png);
   ASSERT_TRUE(testing_support::Exists(png));
-  EXPECT_EQ(Boxes(), (std::vector<std::string>{"1", "1", "0", "0", "16", "16"}));
+  EXPECT_EQ(Boxes(), "1 1 0 0 16 16");
   EXPECT_EQ(form.picView.Point(OffsetX(16) + 12, OffsetY(16) + 3), RGB(255, 0, 0));
 
   testing_support::ScriptedPrompter prompter;
   prompter.AnswerMessage(IDOK).AnswerFile("");
   Click(form.cmdCut.hWnd());
-  std::vector<std::string> files = Frames(Img("star"), 1);
-  ASSERT_EQ(prompter.messages.size(), 1u);
-  EXPECT_EQ(prompter.messages[0].text, Success(files));
+  EXPECT_EQ(prompter.MessageTexts(), std::vector<std::string>{Saved(FrameList(Img("star"), 1))});
   EXPECT_FALSE(testing_support::Exists(png));
-
-  ImageFile frame = ReadImage(files[0]);
-  ASSERT_EQ(frame.width, 16);
-  ASSERT_EQ(frame.height, 16);
-  EXPECT_EQ(frame.Colour(3, 3), RGB(0, 0, 255));
-  EXPECT_NEAR(frame.Alpha(3, 3), 0x80, 1);
-  EXPECT_EQ(frame.Colour(12, 3), RGB(255, 0, 0));
-  EXPECT_EQ(frame.Alpha(12, 3), 0xFF);
-}
-
-TEST_F(CutterCutTest, AnIconIsTakenAtTheSmallIconSize) {
-  ASSERT_EQ(GetSystemMetrics(SM_CXSMICON), 16);
-  OpenWith(WriteIcon(Img("two.ico"), {{32, 32, [](int, int) { return 0xFF0000FFu; }},
-                                      {16, 16, [](int, int) { return 0xFFFF0000u; }}}));
-  EXPECT_EQ(Boxes(), (std::vector<std::string>{"1", "1", "0", "0", "16", "16"}));
-  EXPECT_EQ(form.picView.Point(OffsetX(16) + 8, OffsetY(16) + 8), RGB(255, 0, 0));
-}
-
-TEST_F(CutterCutTest, AnotherIconOfTheSameNameIsNeverCutFromTheOldPng) {
-  OpenWith(WriteIcon(Img("a\\star.ico"), 16, 16, [](int, int) { return 0xFF00FF00u; }));
-  // Typed in, not chosen: the next redraw and the cut take the icon named now.
-  form.txtFile.SetText(WriteIcon(Img("b\\star.ico"), 16, 16, [](int, int) { return 0xFFFF0000u; }));
-  form.ShowCut(false);
-  EXPECT_EQ(form.picView.Point(OffsetX(16) + 1, OffsetY(16) + 1), RGB(255, 0, 0));
-
-  testing_support::ScriptedPrompter prompter;
-  prompter.AnswerMessage(IDOK).AnswerFile("");
-  Click(form.cmdCut.hWnd());
-  EXPECT_EQ(ReadImage(Img("b\\star_cut_0.png")).Colour(1, 1), RGB(255, 0, 0));
   EXPECT_FALSE(testing_support::Exists(Img("a\\star_cut_0.png")));
+  ImageFile frame(Img("star_cut_0.png"));
+  ASSERT_EQ(frame.Size(), "16 x 16");
+  EXPECT_EQ(frame.Colour(3, 3), RGB(0, 0, 255));
+  EXPECT_NEAR(static_cast<int>(frame.At(3, 3) >> 24), 0x80, 1);
+  EXPECT_EQ(frame.At(12, 3), 0xFFFF0000u);
 }
 
-TEST_F(CutterCutTest, ADotInAFolderNameDoesNotShortenTheFrameNames) {
-  std::string path = WriteImage(Img("my.images\\strip"), 32, 8, PlaceColour);
-  OpenWith(path);
-  testing_support::ScriptedPrompter prompter;
-  prompter.AnswerMessage(IDOK).AnswerFile("");
+TEST_F(CutterTest, ACutThatCannotBeMadeSaysSoAndWritesNothing) {
+  // Without a file it does nothing: no prompt is scripted here.
+  Open();
   Click(form.cmdCut.hWnd());
-  EXPECT_EQ(prompter.messages.at(0).text, Success(Frames(path, 4)));
-  EXPECT_TRUE(testing_support::Exists(path + "_cut_3.png"));
-  EXPECT_FALSE(testing_support::Exists(Img("my_cut_0.png")));
-}
-
-TEST_F(CutterCutTest, ASourceNamedLikeAFrameIsNeverReplaced) {
-  std::string path = WriteImage(Img("btn_cut_0.png"), 64, 16, PlaceColour);
-  OpenWith(path);
-  testing_support::ScriptedPrompter prompter;
-  prompter.AnswerMessage(IDOK).AnswerFile("");
-  Click(form.cmdCut.hWnd());
-  EXPECT_EQ(prompter.messages.at(0).text, Success(Frames(Img("btn_cut_0"), 4)));
-  EXPECT_EQ(ReadImage(path).width, 64);
-}
-
-TEST_F(CutterCutTest, BoxesThatGiveNoFramesFailAndWriteNothing) {
-  std::string path = WriteImage(Img("btn.png"), 64, 16, PlaceColour);
-  OpenWith(path);
-  struct Case {
-    ui::TextBox* box;
-    std::string text;
+  form.Unload();
+  std::string path = Img("btn.png");
+  const std::pair<const char*, std::function<void()>> spoilers[] = {
+      {"width abc", [&] { Act(&form.txtWidth, "abc"); }},
+      {"no height", [&] { Act(&form.txtHeight, ""); }},
+      {"height -3", [&] { Act(&form.txtHeight, "-3"); }},
+      {"left x", [&] { Act(&form.txtLeft, "x"); }},
+      {"0 frames", [&] { Act(&form.txtHorizontal, "0"); }},
+      {"17 frames", [&] { Act(&form.txtHorizontal, "17"); }},
+      // Since it was shown the file shrank, went, or stopped being an image.
+      {"shrunk", [&] { WriteImage(path, 40, 16); }},
+      {"deleted", [&] { DeleteFileA(path.c_str()); }},
+      {"not an image", [&] { testing_support::WriteFile(path, "no longer an image"); }},
+      {"a frame that cannot be written", [&] { testing_support::MakeFolders(Img("btn_cut_0.png")); }},
   };
-  const Case cases[] = {
-      {&form.txtWidth, "abc"}, {&form.txtHeight, ""},      {&form.txtHeight, "-3"},
-      {&form.txtLeft, "x"},    {&form.txtHorizontal, "0"}, {&form.txtHorizontal, "17"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
-    Type(*c.box, c.text);
-    CutExpectingFailure();
-    EXPECT_FALSE(testing_support::Exists(Img("btn_cut_0.png")));
-    form.ShowCut(true);
+  for (const auto& [what, spoil] : spoilers) {
+    SCOPED_TRACE(what);
+    OpenWith(WriteImage(path, 64, 16));
+    spoil();
+    testing_support::ScriptedPrompter prompter;
+    prompter.AnswerMessage(IDOK);
+    Click(form.cmdCut.hWnd());
+    EXPECT_EQ(prompter.MessageTexts(), std::vector<std::string>{"Failed to split image!"});
+    EXPECT_TRUE(form.IsLoaded());
+    for (const std::string& file : core::gFileSystem.FileNames(*this / "img")) EXPECT_EQ(file, "btn.png");
+    form.Unload();
   }
 }
 
-TEST_F(CutterCutTest, FramesOutsideTheImageFailAndWriteNothing) {
-  std::string path = WriteImage(Img("btn.png"), 64, 16, PlaceColour);
-  OpenWith(path);
-  // The file shrank since it was shown: its frames no longer fit.
-  WriteImage(path, 40, 16, PlaceColour);
-  CutExpectingFailure();
-  EXPECT_FALSE(testing_support::Exists(Img("btn_cut_0.png")));
-}
-
-TEST_F(CutterCutTest, ASourceThatCannotBeReadFails) {
-  std::string path = WriteImage(Img("btn.png"), 64, 16, PlaceColour);
-  OpenWith(path);
-  DeleteFileA(path.c_str());
-  CutExpectingFailure();
-  testing_support::WriteFile(path, "no longer an image");
-  CutExpectingFailure();
-  EXPECT_FALSE(testing_support::Exists(Img("btn_cut_0.png")));
-}
-
-TEST_F(CutterCutTest, AFrameThatCannotBeWrittenFailsTheCut) {
-  std::string path = WriteImage(Img("btn.png"), 64, 16, PlaceColour);
-  testing_support::MakeFolders(Img("btn_cut_1.png"));
-  OpenWith(path);
-  CutExpectingFailure();
-}
-
-TEST_F(CutterCutTest, TheMessagesComeFromTheLanguageFile) {
+TEST_F(CutterTest, TheMessagesComeFromTheLanguageFileAndCancelAfterACutCloses) {
   UseLanguage("Split_Success=Saved:$files-$files?\r\n", "Split_Failed=No luck\r\n");
   core::gAppTitle = "Tarnell";
-  std::string path = WriteImage(Img("btn.png"), 32, 8, PlaceColour);
-  OpenWith(path);
+  OpenWith(WriteImage(Img("btn.png"), 32, 8));
   testing_support::ScriptedPrompter prompter;
-  prompter.AnswerMessage(IDOK).AnswerFile("").AnswerMessage(IDCANCEL);
+  prompter.AnswerMessage(IDCANCEL).AnswerMessage(IDCANCEL);
+  Act(&form.txtWidth, "none");
   Click(form.cmdCut.hWnd());
-  std::string list;
-  for (const std::string& f : Frames(Img("btn"), 4)) list += f + "\r\n";
-  ASSERT_EQ(prompter.messages.size(), 1u);
-  EXPECT_EQ(prompter.messages[0].text, "Saved:\r\n" + list + "\r\n-\r\n" + list + "\r\n?");
-  EXPECT_EQ(prompter.messages[0].title, "Tarnell");
-
-  Type(form.txtWidth, "none");
-  Click(form.cmdCut.hWnd());
-  ASSERT_EQ(prompter.messages.size(), 2u);
-  EXPECT_EQ(prompter.messages[1].text, "No luck");
   EXPECT_TRUE(form.IsLoaded());
-}
-
-TEST_F(CutterCutTest, WithoutAFileTheCutDoesNothing) {
-  Open();
-  testing_support::ScriptedPrompter prompter;
+  Act(&form.txtWidth, "8");
   Click(form.cmdCut.hWnd());
-  EXPECT_TRUE(prompter.messages.empty());
+  std::string list = FrameList(Img("btn"), 4);
+  EXPECT_EQ(prompter.MessageTexts(),
+            (std::vector<std::string>{"No luck", "Saved:\r\n" + list + "\r\n-\r\n" + list + "\r\n?"}));
+  EXPECT_EQ(prompter.messages.at(1).title, "Tarnell");
+  for (const ui::MessageBoxRequest& m : prompter.messages) EXPECT_EQ(m.type & 0xF, static_cast<UINT>(MB_OKCANCEL));
+  EXPECT_FALSE(form.IsLoaded());
+  EXPECT_FALSE(core::gCutterShown);
 }
 
 }  // namespace

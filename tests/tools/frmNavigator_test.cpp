@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 #include <utility>
 
 #include "core/globals.h"
@@ -90,73 +91,62 @@ TEST_F(NavigatorTest, AMinimisedOrMaximisedWindowRecordsItsRestoredPlace) {
   }
 }
 
-TEST_F(NavigatorTest, TheBarsScrollThePictureSmoothlyAndNeverPastItsEdge) {
+TEST_F(NavigatorTest, TheBarsScrollThePictureSmoothlyToEachEdgeAndNeverPastIt) {
   Open();
   form.Show();
   SetClientSize(form, 400, 221);
   HWND box = form.picScrollBox.hWnd();
+  auto scroll = [&](UINT msg, WPARAM wParam) {
+    SendMessageA(box, msg, wParam, 0);
+    EXPECT_TRUE(
+        testing_support::PumpUntil([&] { return !form.tmrVertical.Running() && !form.tmrHorizontal.Running(); }));
+  };
   UINT lines = 3;
   SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
   const int bottom = form.picScrollBox.ScaleHeight() - form.picClient.Height();
   const int notch = -20 * static_cast<int>(lines);
-  struct Case {
-    UINT msg;
-    WPARAM wParam;
-    int top;
-    int left;
+  const WPARAM halfNotch = MAKEWPARAM(0, static_cast<WORD>(-60));  // towards the user
+  // A message and its wParam, then the picture's top and left.
+  const std::tuple<UINT, WPARAM, int, int> cases[] = {
+      {WM_VSCROLL, SB_BOTTOM, bottom, 0}, {WM_VSCROLL, SB_PAGEDOWN, bottom, 0}, {WM_VSCROLL, SB_TOP, 0, 0},
+      {WM_MOUSEWHEEL, halfNotch, 0, 0},   {WM_MOUSEWHEEL, halfNotch, notch, 0}, {WM_HSCROLL, SB_LINEDOWN, notch, -1},
   };
-  const Case cases[] = {
-      {WM_VSCROLL, SB_BOTTOM, bottom, 0},
-      {WM_VSCROLL, SB_PAGEDOWN, bottom, 0},
-      {WM_VSCROLL, SB_TOP, 0, 0},
-      {WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-60)), 0, 0},  // half a notch towards the user
-      {WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-60)), notch, 0},
-      {WM_HSCROLL, SB_LINEDOWN, notch, -1},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.msg);
-    SendMessageA(box, c.msg, c.wParam, 0);
-    EXPECT_TRUE(testing_support::PumpUntil([&] {
-      return !form.tmrVertical.Running() && !form.tmrHorizontal.Running();
-    }));
-    EXPECT_EQ(form.picClient.Top(), c.top);
-    EXPECT_EQ(form.picClient.Left(), c.left);
-    EXPECT_EQ(-GetScrollPos(box, SB_VERT), c.top);
+  for (auto [msg, wParam, top, left] : cases) {
+    SCOPED_TRACE(msg);
+    scroll(msg, wParam);
+    EXPECT_EQ(form.picClient.Top(), top);
+    EXPECT_EQ(form.picClient.Left(), left);
+    EXPECT_EQ(-GetScrollPos(box, SB_VERT), top);
   }
-  // A viewport as large as the picture hides both bars and shows the
-  // picture from its corner; a bar shown again starts there too.
-  SetClientSize(form, 760, 400);
-  EXPECT_EQ(GetWindowLongPtrA(box, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL), 0);
-  EXPECT_EQ(form.picClient.Top(), 0);
-  EXPECT_EQ(form.picClient.Left(), 0);
-  SetClientSize(form, 400, 221);
-  EXPECT_EQ(GetScrollPos(box, SB_VERT), 0);
-  EXPECT_EQ(GetScrollPos(box, SB_HORZ), 0);
+  // At each size in turn (one bar shown makes the other needed; the picture
+  // fits; it does not again) the bars show where the picture is, and only
+  // while it overflows, and each edge can be reached.
+  for (SIZE client : {SIZE{745, 376}, SIZE{745, 300}, SIZE{400, 300}, SIZE{800, 500}, SIZE{745, 360}}) {
+    SCOPED_TRACE(testing::Message() << client.cx << " x " << client.cy);
+    SetClientSize(form, client.cx, client.cy);
+    // A picture that fits is put back at its edge at once.
+    if (form.picClient.Height() <= form.picScrollBox.ScaleHeight()) EXPECT_EQ(form.picClient.Top(), 0);
+    if (form.picClient.Width() <= form.picScrollBox.ScaleWidth()) EXPECT_EQ(form.picClient.Left(), 0);
+    for (auto [msg, wParam] : {std::pair<UINT, WPARAM>{WM_NULL, 0}, {WM_VSCROLL, SB_BOTTOM}, {WM_HSCROLL, SB_BOTTOM},
+                               {WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA))}}) {
+      scroll(msg, wParam);
+      EXPECT_EQ(-GetScrollPos(box, SB_VERT), form.picClient.Top());
+      EXPECT_EQ(-GetScrollPos(box, SB_HORZ), form.picClient.Left());
+    }
+    LONG_PTR style = GetWindowLongPtrA(box, GWL_STYLE);
+    EXPECT_EQ((style & WS_VSCROLL) != 0, form.picClient.Height() > form.picScrollBox.ScaleHeight());
+    EXPECT_EQ((style & WS_HSCROLL) != 0, form.picClient.Width() > form.picScrollBox.ScaleWidth());
+    EXPECT_EQ(form.picClient.Top(), std::min(0, form.picScrollBox.ScaleHeight() - form.picClient.Height()));
+    EXPECT_EQ(form.picClient.Left(), std::min(0, form.picScrollBox.ScaleWidth() - form.picClient.Width()));
+  }
 
   // A scroll under way stops with the window.
+  SetClientSize(form, 400, 221);
+  scroll(WM_VSCROLL, SB_TOP);
   SendMessageA(box, WM_VSCROLL, SB_BOTTOM, 0);
   EXPECT_TRUE(form.tmrVertical.Running());
   form.Unload();
   EXPECT_FALSE(form.tmrVertical.Running());
-}
-
-TEST_F(NavigatorTest, EachEdgeOfThePictureCanBeScrolledToAndNoFurther) {
-  Open();
-  form.Show();
-  HWND box = form.picScrollBox.hWnd();
-  // In turn: one bar shown makes the other needed; the picture fits again.
-  for (SIZE client : {SIZE{745, 376}, SIZE{745, 300}, SIZE{400, 300}, SIZE{800, 500}, SIZE{745, 360}}) {
-    SCOPED_TRACE(testing::Message() << client.cx << " x " << client.cy);
-    SetClientSize(form, client.cx, client.cy);
-    for (auto [msg, wParam] : {std::pair<UINT, WPARAM>{WM_VSCROLL, SB_BOTTOM}, {WM_HSCROLL, SB_BOTTOM},
-                               {WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA))}})
-      SendMessageA(box, msg, wParam, 0);
-    EXPECT_TRUE(testing_support::PumpUntil([&] {
-      return !form.tmrVertical.Running() && !form.tmrHorizontal.Running();
-    }));
-    EXPECT_EQ(form.picClient.Top(), std::min(0, form.picScrollBox.ScaleHeight() - form.picClient.Height()));
-    EXPECT_EQ(form.picClient.Left(), std::min(0, form.picScrollBox.ScaleWidth() - form.picClient.Width()));
-  }
 }
 
 TEST_F(NavigatorTest, TheCloseBoxAndEscapeCloseItTheSameWay) {
