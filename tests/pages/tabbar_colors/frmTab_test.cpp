@@ -1,14 +1,11 @@
-// The Tab Bar page: loading and saving [TabBar], the progress style, the
-// element editors as the page wires them (markers, browse and image editor
-// clicks), captions, and the page inside the main window.
+// The Tab Bar page: [TabBar] loaded and saved, browse and the image editor, in the main window.
 #include "pages/tabbar_colors/frmTab.h"
 
 #include <gtest/gtest.h>
 
-#include "core/ini.h"
-#include "core/paths.h"
 #include "mainwindow/embedded_pages.h"
 #include "mainwindow/project_support.h"
+#include "mainwindow/skin_project_support.h"
 #include "pages/editor_support.h"
 #include "support/png.h"
 #include "support/scripted_prompter.h"
@@ -18,15 +15,15 @@ namespace {
 using namespace editor_tests;
 using pages::frmTab;
 using testing_support::ParseIniText;
-using testing_support::ReadFile;
 using testing_support::ScriptedPrompter;
 using testing_support::WritePng;
 
 const COLORREF kBlue = RGB(0, 0, 255);
 const COLORREF kGreen = RGB(0, 128, 0);
 
-// Every key of the section with a value of its own; saved unchanged, the
-// section comes back as it was.
+bool Enabled(const ui::Control& control) { return IsWindowEnabled(control.hWnd()) != FALSE; }
+
+// Every key of the section with a value of its own (control\h.png and c.png get drawn).
 const char kFullSection[] =
     "[TabBar]\r\nFlipSettings=1\r\nTab.Normal.Image=control\\n.png\r\nTab.Normal.Image.StartOffset=3\r\n"
     "Tab.Normal.Image.EndOffset=4\r\nTab.Normal.StartOut=5\r\nTab.Normal.EndOut=6\r\nTab.Normal.Image.Stretch=1\r\n"
@@ -46,44 +43,26 @@ const char kFullSection[] =
 
 class TabPageTest : public ProjectFolderTest {
  protected:
-  void SetUp() override {
-    ProjectFolderTest::SetUp();
-    page.Load();
-    savedStarter_ = core::ProcessStarter;
-    core::ProcessStarter = [this](const std::string& line, int) {
-      started.push_back(line);
-      return true;
-    };
-  }
-  void TearDown() override {
-    core::ProcessStarter = savedStarter_;
-    page.Unload();
-    ProjectFolderTest::TearDown();
-  }
+  TabPageTest() { page.Load(); }
+  ~TabPageTest() override { page.Unload(); }
   void LoadPage() {
     BeginLoad();
     page.LoadTabBar();
     EndLoad();
   }
-  ui::TextBox& Text(const std::string& name) {
-    auto* box = page.FindAs<ui::TextBox>(name);
-    if (!box) throw std::logic_error("no text box " + name);
-    return *box;
+  template <class T = ui::TextBox>
+  T& Named(const std::string& name) {
+    if (T* control = page.FindAs<T>(name)) return *control;
+    throw std::logic_error("no control " + name);
   }
 
   frmTab page;
-  std::vector<std::string> started;
-
- private:
-  std::function<bool(const std::string&, int)> savedStarter_;
 };
 
-// ---------------------------------------------------------------- load and save
-
-TEST_F(TabPageTest, EveryKeyReachesAControlThatSavesItBackUnchangedAndMarksTheProjectWhenEdited) {
+TEST_F(TabPageTest, EveryKeyReachesAControlThatSavesItBackAndNothingOfTheProjectOpenedBeforeStays) {
+  for (const char* image : {"h", "c"}) WritePng(project + "\\control\\" + image + ".png", 120, 20, kGreen);
   WriteIniText(kFullSection);
   LoadPage();
-  // What the page shows, by the controls' names.
   auto shown = ParseIniText(
       "[Text]\r\ntxtTabNormalImage=control\\n.png\r\ntxtTabNormalStartOffset=3\r\ntxtTabNormalEndOffset=4\r\n"
       "txtTabNormalStartOut=5\r\ntxtTabNormalEndOut=6\r\ntxtTabNormalPaddingTop=1\r\ntxtTabNormalPaddingRight=2\r\n"
@@ -101,102 +80,18 @@ TEST_F(TabPageTest, EveryKeyReachesAControlThatSavesItBackUnchangedAndMarksThePr
       "chkTabUnreadStretch=0\r\nchkTabActiveBkgndStretch=1\r\nchkTabInactiveBkgndStretch=0\r\n"
       "chkTabInactiveBkgndGradientHorizontal=1\r\nchkTabProgressHideIcon=1\r\n");
   ASSERT_EQ(shown["text"].size(), 36u);
-  for (const auto& [name, text] : shown["text"]) EXPECT_EQ(Text(name).Text(), text) << name;
+  for (const auto& [name, text] : shown["text"]) EXPECT_EQ(Named(name).Text(), text) << name;
   for (const auto& [name, value] : shown["checked"])
-    EXPECT_EQ(std::to_string(page.FindAs<ui::CheckBox>(name)->Value()), value) << name;
-  EXPECT_EQ(page.TabActiveBkgnd.cboStyle.ListIndex(), 0);
-  EXPECT_EQ(page.TabInactiveBkgnd.cboStyle.ListIndex(), 1);
-  EXPECT_EQ(page.cboTabProgressStyle.ListIndex(), 1);
+    EXPECT_EQ(std::to_string(Named<ui::CheckBox>(name).Value()), value) << name;
 
+  EXPECT_EQ(page.TabHover.pic.Point(86, 19), kGreen);
+  EXPECT_EQ(page.picTabCloseNormalImage.HelpContextID(), 120);
+  EXPECT_TRUE(page.TabHover.shp.Visible());
   page.SaveTabBar();
   EXPECT_EQ(Saved(), ParseIniText(kFullSection));
   EXPECT_TRUE(page.UncopiedImages().empty());
 
-  for (const auto& [name, text] : shown["text"]) {
-    core::gModified = false;
-    SendMessageA(Text(name).hWnd(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("77"));
-    EXPECT_TRUE(core::gModified) << name;
-  }
-  for (const auto& [name, value] : shown["checked"]) {
-    core::gModified = false;
-    Toggle(*page.FindAs<ui::CheckBox>(name));
-    EXPECT_TRUE(core::gModified) << name;
-  }
-}
-
-TEST_F(TabPageTest, DuplicateStyleLinesLoseAtMostTwoOfTheFirstOnLoading) {
-  WriteIniText(
-      "[TabBar]\r\nBackground.Style=GFill\r\nBackground.Style=GFill\r\nBackground.Style=3Image\r\n"
-      "Background.Style=GFill\r\nInactiveBackground.Style=GFill\r\nInactiveBackground.Style=3Image\r\n");
-  LoadPage();
-  // Of four lines the third is read, and the third and fourth remain; of
-  // two, the second.
-  EXPECT_EQ(page.TabActiveBkgnd.cboStyle.ListIndex(), 0);
-  EXPECT_EQ(page.TabInactiveBkgnd.cboStyle.ListIndex(), 0);
-  EXPECT_EQ(ReadFile(core::gSkinIni),
-            "[TabBar]\r\nBackground.Style=3Image\r\nBackground.Style=GFill\r\nInactiveBackground.Style=3Image\r\n");
-}
-
-TEST_F(TabPageTest, TheProgressStyleEnablesItsControlsAndNoneKeepsTheirKeys) {
-  struct Case {
-    const char* stored;
-    int item;
-    const char* saved;
-  };
-  for (const Case& c :
-       {Case{"ANIMATION", 0, "Animation"}, {"progress", 1, "Progress"}, {"none", 2, "None"}, {"", 2, "None"}}) {
-    SCOPED_TRACE(c.stored);
-    WriteIniText(std::string("[TabBar]\r\nTabProgress.Style=") + c.stored +
-                 "\r\nTabProgress.HideIcon=1\r\nTabProgress.Image.FrameWidth=16\r\n"
-                 "TabProgress.Image=control\\loading.png\r\nTabProgress.Offset=2 3\r\n");
-    LoadPage();
-    // Every load keeps the items of the first (empty without a language file).
-    EXPECT_EQ(page.cboTabProgressStyle.ListCount(), 3);
-    EXPECT_EQ(page.cboTabProgressStyle.ListIndex(), c.item);
-    bool enabled = c.item != 2;
-    for (ui::Control* control : std::vector<ui::Control*>{
-             &page.chkTabProgressHideIcon, &page.cmdTabProgressBrowse, &page.txtTabProgressFrameWidth,
-             &page.txtTabProgressImage, &page.txtTabProgressLeftOffset, &page.txtTabProgressTopOffset})
-      EXPECT_EQ(IsWindowEnabled(control->hWnd()) != FALSE, enabled);
-    EXPECT_TRUE(IsWindowEnabled(page.cboTabProgressStyle.hWnd()));
-    EXPECT_TRUE(IsWindowEnabled(page.picTabProgressImage.hWnd()));
-    // The boxes show the keys the file keeps, whatever the style; "None"
-    // saves none of them.
-    EXPECT_EQ(page.txtTabProgressFrameWidth.Text(), "16");
-    EXPECT_EQ(page.txtTabProgressTopOffset.Text(), "3");
-    page.txtTabProgressFrameWidth.SetText("99");
-    page.SaveTabBar();
-    EXPECT_EQ(SavedValue("TabBar", "TabProgress.Style"), c.saved);
-    EXPECT_EQ(SavedValue("TabBar", "TabProgress.Image.FrameWidth"), enabled ? "99" : "16");
-    EXPECT_EQ(SavedValue("TabBar", "TabProgress.Image"), "control\\loading.png");
-  }
-  // Choosing a style again enables the controls with their texts as they were.
-  core::gModified = false;
-  PickItem(page.cboTabProgressStyle, 1);
-  EXPECT_TRUE(core::gModified);
-  EXPECT_TRUE(IsWindowEnabled(page.txtTabProgressTopOffset.hWnd()));
-  EXPECT_EQ(page.txtTabProgressFrameWidth.Text(), "99");
-  PickItem(page.cboTabProgressStyle, 2);
-  EXPECT_FALSE(IsWindowEnabled(page.chkTabProgressHideIcon.hWnd()));
-}
-
-TEST_F(TabPageTest, NothingOfTheProjectOpenedBeforeStaysInThePage) {
-  std::string wide = "control\\wide.png";
-  WritePng(project + "\\" + wide, 120, 20, kGreen);
-  WriteIniText("[TabBar]\r\nFlipSettings=1\r\nTab.Hover.Image=" + wide +
-               "\r\nTab.Hover.Image.StartOffset=10\r\nTab.Hover.Image.EndOffset=20\r\n"
-               "Tab.Normal.Padding=1 2 3 4\r\nTab.Active.Padding=1 2 3 4\r\nTabClose=" +
-               wide + "\r\nTabClose.Offset=5 6\r\nTabProgress.Offset=5 6\r\n");
-  LoadPage();
-  EXPECT_EQ(page.TabHover.pic.Point(86, 19), kGreen);
-  EXPECT_EQ(page.picTabCloseNormalImage.HelpContextID(), 120);
-  // The marker frames the middle of the drawn image: (173 - 120) / 2 = 26.
-  EXPECT_TRUE(page.TabHover.shp.Visible());
-  EXPECT_EQ(page.TabHover.shp.Left(), 26 + 10 - 1);
-  EXPECT_EQ(page.TabHover.shp.Width(), 120 - 30 + 2);
-
-  // A part missing from a value empties its box; an empty or missing value
-  // puts "0" into every box.
+  // Another project: a missing part empties its box; an empty or missing value puts "0" in all.
   WriteIniText(
       "[TabBar]\r\nFlipSettings=yes\r\nTab.Normal.Padding=7 8\r\nTab.Active.Padding=\r\nTabProgress.Offset=9\r\n");
   LoadPage();
@@ -205,82 +100,122 @@ TEST_F(TabPageTest, NothingOfTheProjectOpenedBeforeStaysInThePage) {
   EXPECT_NE(page.TabHover.pic.Point(86, 19), kGreen);
   EXPECT_FALSE(page.TabHover.shp.Visible());
   EXPECT_EQ(page.picTabCloseNormalImage.HelpContextID(), 0);
-  EXPECT_EQ(page.txtTabNormalPaddingRight.Text(), "8");
-  EXPECT_EQ(page.txtTabNormalPaddingBottom.Text(), "");
-  EXPECT_EQ(page.txtTabNormalPaddingLeft.Text(), "");
-  EXPECT_EQ(page.txtTabProgressTopOffset.Text(), "");
-  for (ui::TextBox* box :
-       {&page.txtTabActivePaddingTop, &page.txtTabActivePaddingRight, &page.txtTabActivePaddingBottom,
-        &page.txtTabActivePaddingLeft, &page.txtTabCloseLeftOffset, &page.txtTabCloseTopOffset})
-    EXPECT_EQ(box->Text(), "0");
+  auto texts = ParseIniText(
+      "[Text]\r\ntxtTabNormalPaddingRight=8\r\ntxtTabNormalPaddingBottom=\r\ntxtTabNormalPaddingLeft=\r\n"
+      "txtTabProgressTopOffset=\r\ntxtTabActivePaddingTop=0\r\ntxtTabActivePaddingRight=0\r\n"
+      "txtTabActivePaddingBottom=0\r\ntxtTabActivePaddingLeft=0\r\ntxtTabCloseLeftOffset=0\r\n"
+      "txtTabCloseTopOffset=0\r\n");
+  for (const auto& [name, text] : texts["text"]) EXPECT_EQ(Named(name).Text(), text) << name;
 
   // Four "0" paddings (" 0 " counts as "0") are not written.
   page.txtTabActivePaddingTop.SetText(" 0 ");
   page.SaveTabBar();
-  EXPECT_EQ(core::ReadIni(core::gSkinIni, "TabBar", "Tab.Normal.Padding"), "7 8");
+  EXPECT_EQ(SavedValue("TabBar", "Tab.Normal.Padding"), "7 8");
   EXPECT_EQ(SavedValue("TabBar", "Tab.Active.Padding"), "<none>");
   EXPECT_EQ(SavedValue("TabBar", "TabClose.Offset"), "0 0");
+
+  // Typing into a box or clicking a check box marks the project.
+  for (const char* kind : {"text", "checked"})
+    for (const auto& [name, value] : shown[kind]) {
+      core::gModified = false;
+      SendMessageA(Named<ui::Control>(name).hWnd(), kind[0] == 't' ? WM_SETTEXT : BM_CLICK, 0,
+                   reinterpret_cast<LPARAM>("77"));
+      EXPECT_TRUE(core::gModified) << name;
+    }
+
+  // Duplicate style lines: of four the third is read and the last two remain; of two, the second.
+  WriteIniText(
+      "[TabBar]\r\nBackground.Style=GFill\r\nBackground.Style=GFill\r\nBackground.Style=3Image\r\n"
+      "Background.Style=GFill\r\nInactiveBackground.Style=GFill\r\nInactiveBackground.Style=3Image\r\n");
+  LoadPage();
+  EXPECT_EQ(page.TabActiveBkgnd.cboStyle.ListIndex(), 0);
+  EXPECT_EQ(page.TabInactiveBkgnd.cboStyle.ListIndex(), 0);
+  EXPECT_EQ(testing_support::ReadFile(core::gSkinIni),
+            "[TabBar]\r\nBackground.Style=3Image\r\nBackground.Style=GFill\r\nInactiveBackground.Style=3Image\r\n");
 }
 
-// ---------------------------------------------------------------- editors
+TEST_F(TabPageTest, TheProgressStyleEnablesItsControlsAndNoneKeepsTheirKeys) {
+  using Case = std::tuple<const char*, int, const char*>;
+  for (auto [stored, item, saved] :
+       {Case{"ANIMATION", 0, "Animation"}, {"progress", 1, "Progress"}, {"none", 2, "None"}, {"", 2, "None"}}) {
+    SCOPED_TRACE(stored);
+    WriteIniText(std::string("[TabBar]\r\nTabProgress.Style=") + stored +
+                 "\r\nTabProgress.HideIcon=1\r\nTabProgress.Image.FrameWidth=16\r\n"
+                 "TabProgress.Image=control\\loading.png\r\nTabProgress.Offset=2 3\r\n");
+    LoadPage();
+    // Every load keeps the items of the first (empty without a language file).
+    EXPECT_EQ(page.cboTabProgressStyle.ListCount(), 3);
+    EXPECT_EQ(page.cboTabProgressStyle.ListIndex(), item);
+    bool enabled = item != 2;
+    for (ui::Control* control : std::vector<ui::Control*>{
+             &page.chkTabProgressHideIcon, &page.cmdTabProgressBrowse, &page.txtTabProgressFrameWidth,
+             &page.txtTabProgressImage, &page.txtTabProgressLeftOffset, &page.txtTabProgressTopOffset})
+      EXPECT_EQ(Enabled(*control), enabled);
+    EXPECT_TRUE(Enabled(page.cboTabProgressStyle) && Enabled(page.picTabProgressImage));
+    // The boxes show the file's keys whatever the style; "None" saves none of them.
+    EXPECT_EQ(page.txtTabProgressFrameWidth.Text(), "16");
+    EXPECT_EQ(page.txtTabProgressTopOffset.Text(), "3");
+    page.txtTabProgressFrameWidth.SetText("99");
+    page.SaveTabBar();
+    EXPECT_EQ(SavedValue("TabBar", "TabProgress.Style"), saved);
+    EXPECT_EQ(SavedValue("TabBar", "TabProgress.Image.FrameWidth"), enabled ? "99" : "16");
+    EXPECT_EQ(SavedValue("TabBar", "TabProgress.Image"), "control\\loading.png");
+  }
+  // Choosing a style again enables the controls with their texts as they were.
+  core::gModified = false;
+  PickItem(page.cboTabProgressStyle, 1);
+  EXPECT_TRUE(core::gModified);
+  EXPECT_TRUE(Enabled(page.txtTabProgressTopOffset));
+  EXPECT_EQ(page.txtTabProgressFrameWidth.Text(), "99");
+  PickItem(page.cboTabProgressStyle, 2);
+  EXPECT_FALSE(Enabled(page.chkTabProgressHideIcon));
+}
 
 TEST_F(TabPageTest, BrowsedImagesOpenInTheEditorAndTheSaveCopiesThemUnderTheirDefaultNamesOrTheKeysFile) {
   WriteIniText("[TabBar]\r\nTabClose.Hover=control\\my_close_hover.png\r\nTabProgress.Style=Animation\r\n");
   LoadPage();
   std::string outside = WritePng(*this / "Images\\mine.png", 16, 16, kBlue);
-  struct Image {
-    ui::CommandButton& browse;
-    ui::TextBox& text;
-    ui::PictureBox& pic;
-    const char* key;
-    const char* file;
-  };
+  // Per image: its controls' stem (cmd<stem>Browse, txt<stem>Image), picture box, key, copy's file.
+  using Image = std::tuple<std::string, const char*, const char*, const char*>;
   const Image images[] = {
-      {page.TabNormal.cmdBrowse, page.TabNormal.txtImage, page.TabNormal.pic, "Tab.Normal.Image", "tab_inactive.png"},
-      {page.TabActive.cmdBrowse, page.TabActive.txtImage, page.TabActive.pic, "Tab.Active.Image", "tab_active.png"},
-      {page.TabHover.cmdBrowse, page.TabHover.txtImage, page.TabHover.pic, "Tab.Hover.Image", "tab_hover.png"},
-      {page.TabUnread.cmdBrowse, page.TabUnread.txtImage, page.TabUnread.pic, "Tab.Unread.Image", "tab_unread.png"},
-      {page.TabActiveBkgnd.cmdBrowse, page.TabActiveBkgnd.txtImage, page.TabActiveBkgnd.picImage, "Background.Image",
-       "tab_bg.png"},
-      {page.TabInactiveBkgnd.cmdBrowse, page.TabInactiveBkgnd.txtImage, page.TabInactiveBkgnd.picImage,
-       "InActiveBackground.Image", "tab_bg_inactive.png"},
-      {page.cmdTabProgressBrowse, page.txtTabProgressImage, page.picTabProgressImage, "TabProgress.Image",
-       "loading.png"},
-      {page.cmdTabCloseNormalBrowse, page.txtTabCloseNormalImage, page.picTabCloseNormalImage, "TabClose",
-       "tab_close.png"},
-      {page.cmdTabCloseHoverBrowse, page.txtTabCloseHoverImage, page.picTabCloseHoverImage, "TabClose.Hover",
-       "my_close_hover.png"},
-  };
-  for (const Image& i : images) {
-    SCOPED_TRACE(i.key);
+      Image{"TabNormal", "picTabNormalImage", "Tab.Normal.Image", "tab_inactive.png"},
+      Image{"TabActive", "picTabActiveImage", "Tab.Active.Image", "tab_active.png"},
+      Image{"TabHover", "picTabHover", "Tab.Hover.Image", "tab_hover.png"},
+      Image{"TabUnread", "picTabUnread", "Tab.Unread.Image", "tab_unread.png"},
+      Image{"TabActiveBkgnd", "picTabActiveBkgndImage", "Background.Image", "tab_bg.png"},
+      Image{"TabInactiveBkgnd", "picTabInactiveBkgndImage", "InActiveBackground.Image", "tab_bg_inactive.png"},
+      Image{"TabProgress", "picTabProgressImage", "TabProgress.Image", "loading.png"},
+      Image{"TabCloseNormal", "picTabCloseNormalImage", "TabClose", "tab_close.png"},
+      Image{"TabCloseHover", "picTabCloseHoverImage", "TabClose.Hover", "my_close_hover.png"}};
+  for (const auto& [stem, pic, key, file] : images) {
+    SCOPED_TRACE(key);
     ScriptedPrompter prompts;
     prompts.AnswerFile(outside);
-    SendMessageA(i.browse.hWnd(), BM_CLICK, 0, 0);
-    EXPECT_EQ(i.text.Text(), outside);
-    EXPECT_EQ(i.pic.Point(86, 18), kBlue);
-    // A double click opens the image in the editor; on the close button's
-    // hover image a single click does.
+    SendMessageA(Named<ui::CommandButton>("cmd" + stem + "Browse").hWnd(), BM_CLICK, 0, 0);
+    EXPECT_EQ(Named("txt" + stem + "Image").Text(), outside);
+    ui::PictureBox& box = Named<ui::PictureBox>(pic);
+    EXPECT_EQ(box.Point(86, 18), kBlue);
+    // A double click opens the editor; on the close button's hover image a single click does.
+    skin_project_tests::StartedCommands editor;
     core::gModified = false;
-    started.clear();
-    Click(i.pic.hWnd());
-    if (&i.pic != &page.picTabCloseHoverImage) {
-      EXPECT_TRUE(started.empty());
-      DoubleClick(i.pic.hWnd());
+    Click(box.hWnd());
+    if (&box != &page.picTabCloseHoverImage) {
+      EXPECT_TRUE(editor.starts.empty());
+      DoubleClick(box.hWnd());
     }
-    EXPECT_EQ(started, std::vector<std::string>{"\"mspaint.exe\" \"" + outside + "\""});
+    ASSERT_EQ(editor.starts.size(), 1u);
+    EXPECT_EQ(editor.starts[0].commandLine, "\"mspaint.exe\" \"" + outside + "\"");
     EXPECT_FALSE(core::gModified);
   }
   page.SaveTabBar();
   EXPECT_TRUE(page.UncopiedImages().empty());
-  for (const Image& i : images) {
-    std::string relative = std::string("control\\") + i.file;
-    EXPECT_EQ(i.text.Text(), relative) << i.key;
-    EXPECT_EQ(SavedValue("TabBar", i.key), relative) << i.key;
+  for (const auto& [stem, pic, key, file] : images) {
+    std::string relative = std::string("control\\") + file;
+    EXPECT_EQ(Named("txt" + stem + "Image").Text(), relative) << key;
+    EXPECT_EQ(SavedValue("TabBar", key), relative) << key;
     EXPECT_TRUE(testing_support::Exists(project + "\\" + relative)) << relative;
   }
 }
-
-// ---------------------------------------------------------------- in the main window
 
 class TabBarInMainWindowTest : public main_window_tests::ProjectTest {};
 
@@ -292,15 +227,11 @@ TEST_F(TabBarInMainWindowTest, OpeningAProjectFillsThePageAndSavingWritesTheEdit
   EXPECT_EQ(page.TabActive.txtImage.Text(), "control\\tab_active.png");
   EXPECT_GT(page.TabActive.preview.RecordedExtent(), 0);
   EXPECT_TRUE(page.TabActive.shp.Visible());
-  EXPECT_EQ(page.TabInactiveBkgnd.cboStyle.ListIndex(), 1);
-  EXPECT_EQ(page.TabInactiveBkgnd.txtStartColor.Text(), "#E8E8E8");
   EXPECT_GT(page.picTabCloseNormalImage.HelpContextID(), 0);
-  EXPECT_EQ(page.cboTabProgressStyle.ListIndex(), 0);
 
   // Selector "2" shows sub-page 1 over the tab frames.
   form.ActivateTab(6);
   Click(page.lblPage(1).hWnd());
-  EXPECT_TRUE(page.picTabs(1).Visible());
   EXPECT_EQ(ChildWindowFromPointEx(page.picTabs(0).hWnd(), POINT{100, 150}, CWP_SKIPINVISIBLE), page.picTabs(1).hWnd());
   ScriptedPrompter prompts;
   prompts.AnswerColor(static_cast<long>(kBlue));
@@ -315,17 +246,13 @@ TEST_F(TabBarInMainWindowTest, OpeningAProjectFillsThePageAndSavingWritesTheEdit
   EXPECT_TRUE(core::gModified);
   Save();
   EXPECT_FALSE(core::gModified);
-
   auto section = Saved()["tabbar"];
-  EXPECT_EQ(section["background.style"], "GFill");
-  EXPECT_EQ(section["background.fill.colorend"], "#0000FF");
-  EXPECT_EQ(section["background.fill.angle"], "90");
-  EXPECT_EQ(section["background.image"], "control\\tab_bg.png");
+  auto edits = ParseIniText(
+      "[TabBar]\r\nBackground.Style=GFill\r\nBackground.Fill.ColorEnd=#0000FF\r\nBackground.Fill.Angle=90\r\n"
+      "Background.Image=control\\tab_bg.png\r\nInActiveBackground.Fill.ColorStart=#E8E8E8\r\n"
+      "TabProgress.Style=None\r\nTabProgress.Image=control\\loading.png\r\nTabClose.ExtendSpace=5\r\n");
+  for (const auto& [key, value] : edits["tabbar"]) EXPECT_EQ(section[key], value) << key;
   EXPECT_EQ(section.count("background.image.stretch"), 0u);
-  EXPECT_EQ(section["inactivebackground.fill.colorstart"], "#E8E8E8");
-  EXPECT_EQ(section["tabprogress.style"], "None");
-  EXPECT_EQ(section["tabprogress.image"], "control\\loading.png");
-  EXPECT_EQ(section["tabclose.extendspace"], "5");
 
   // Reopened, the page shows what was saved, on its first sub-page.
   Click(page.lblPage(1).hWnd());
@@ -335,11 +262,10 @@ TEST_F(TabBarInMainWindowTest, OpeningAProjectFillsThePageAndSavingWritesTheEdit
   EXPECT_EQ(page.TabActiveBkgnd.cboStyle.ListIndex(), 1);
   EXPECT_TRUE(Near(page.TabActiveBkgnd.picGradient.Point(26, 51), kBlue));
   EXPECT_EQ(page.cboTabProgressStyle.ListIndex(), 2);
-  EXPECT_FALSE(IsWindowEnabled(page.txtTabProgressImage.hWnd()));
+  EXPECT_FALSE(Enabled(page.txtTabProgressImage));
   EXPECT_EQ(page.txtTabCloseExtendSpace.Text(), "5");
 
-  // A tab image that cannot be copied is told; the rest is saved and the
-  // project stays modified.
+  // A tab image that cannot be copied is told; the rest is saved, the project stays modified.
   std::string gone = *this / "Images\\gone.png";
   page.TabHover.txtImage.SetText(gone);
   page.txtTabCloseExtendSpace.SetText("4");
@@ -353,31 +279,18 @@ TEST_F(TabBarInMainWindowTest, OpeningAProjectFillsThePageAndSavingWritesTheEdit
   EXPECT_EQ(page.TabHover.txtImage.Text(), gone);
 }
 
-class TabBarCaptionsTest : public main_window_tests::MainWindowTest {};
+using TabBarCaptionsTest = main_window_tests::MainWindowTest;
 
-TEST_F(TabBarCaptionsTest, TheLanguageMenuRecaptionsThePage) {
-  InstallEnglish();
-  WriteLanguage("Deutsch",
-                "Browse=Suchen...\r\nHover_Tab=Schwebend\r\nVertical_Gradient=Senkrecht\r\n"
-                "Image=Bild :\r\n");
+TEST_F(TabBarCaptionsTest, TheLanguageMenuRecaptionsTheTabBarPage) {
+  WriteLanguage("Deutsch", "Hover_Tab=Schwebend\r\nVertical_Gradient=Senkrecht\r\n");
   form.Load();
-  frmTab& page = *mainwindow::gTabBarPage;
-  EXPECT_EQ(page.fraTabHover.Caption(), "Hover Tab");
-  int item = -1;
   for (int i = 0; i <= form.mnuLangList.UBound(); ++i)
-    if (form.mnuLangList(i).Caption() == "Deutsch") item = i;
-  ASSERT_GE(item, 0);
-  main_window_tests::ChooseMenu(form, form.mnuLangList(item));
+    if (form.mnuLangList(i).Caption() == "Deutsch") main_window_tests::ChooseMenu(form, form.mnuLangList(i));
+  frmTab& page = *mainwindow::gTabBarPage;
   EXPECT_EQ(page.fraTabHover.Caption(), "Schwebend");
-  // A key captions every label of its array.
-  for (int i = 0; i < page.lblImage.Count(); ++i) EXPECT_EQ(page.lblImage(i).Caption(), "Bild :");
-  for (ui::CommandButton* b : {&page.TabUnread.cmdBrowse, &page.TabInactiveBkgnd.cmdBrowse,
-                               &page.cmdTabCloseHoverBrowse, &page.cmdTabProgressBrowse})
-    EXPECT_EQ(b->Caption(), "Suchen...");
-  // Checked means vertical: the boxes take that key's text.
+  // Checked means vertical: the boxes take that key's text. The selectors keep their numbers.
   EXPECT_EQ(page.TabActiveBkgnd.chkGradientHorizontal.Caption(), "Senkrecht");
   EXPECT_EQ(page.TabInactiveBkgnd.chkGradientHorizontal.Caption(), "Senkrecht");
-  // The selectors keep their numbers.
   EXPECT_EQ(page.lblPage(1).Caption(), "2");
 }
 
