@@ -1,10 +1,11 @@
 // The shared element editors on a small form of their own. What a page adds
-// (prefixes, angles, clean-up passes, image copies) is tested with the page.
+// (prefixes, angles, clean-up passes, image copies, saves) is tested there.
 #include "pages/element_editors.h"
 
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <utility>
 
 #include "core/paths.h"
 #include "editor_support.h"
@@ -24,17 +25,6 @@ const COLORREF kGreen = RGB(0, 128, 0);
 // Where a marker stands: left, top, width, height.
 std::tuple<int, int, int, int> Place(const ui::Shape& s) { return {s.Left(), s.Top(), s.Width(), s.Height()}; }
 
-// A Backgrounds-page element of section [Test] under the prefix Thing.
-pages::BackgroundEditorDesign Backdrop() {
-  pages::BackgroundEditorDesign d;
-  d.stem = "Backdrop";
-  d.frame = {0, 0, 361, 152};
-  d.transparentItem = true;
-  d.keys.section = "Test";
-  d.keys.readPrefix = "Thing";
-  return d;
-}
-
 class EditorForm : public ui::Form {
  public:
   EditorForm() : ui::Form("", 760, 520, ui::FormStyle::Borderless) {}
@@ -42,7 +32,11 @@ class EditorForm : public ui::Form {
   ui::PictureBox base{this, {0, 0, 760, 520}, ui::PictureBox::kNoBorder, ui::kSysWindow};
   pages::ColorRow tinted{
       &base, {"txtTintedColor", "lblTintedColorPalette", {380, 300, 153, 22}, {540, 300, 38, 23}, true, true}};
-  BackgroundEditor backdrop{&base, Backdrop()};
+  // A Backgrounds-page element of section [Test] under the prefix Thing.
+  BackgroundEditor backdrop{&base, {.stem = "Backdrop", .frameCaption = "Backdrop", .frame = {0, 0, 361, 152},
+                                    .colourGroupName = "picBackdropBase", .transparentItem = true,
+                                    .keys = {.section = "Test", .readPrefix = "Thing", .writePrefix = "Thing",
+                                             .defaultFile = "thing.png"}}};
   // A tab image with a vertical marker, opened on a double click.
   pages::TabImageEditor strip{
       &base, {"Strip", "Strip", {370, 0, 361, 182}, 36, {-2, 0, 177, 17}, pages::MarkerAxis::Vertical}};
@@ -50,23 +44,14 @@ class EditorForm : public ui::Form {
 
 class ElementEditorsTest : public ProjectFolderTest {
  protected:
-  void SetUp() override {
-    ProjectFolderTest::SetUp();
-    form.Load();
-    savedStarter_ = core::ProcessStarter;
-    core::ProcessStarter = [this](const std::string& line, int) {
-      started.push_back(line);
-      return true;
-    };
-  }
-  void TearDown() override {
-    core::ProcessStarter = savedStarter_;
+  ElementEditorsTest() { form.Load(); }
+  ~ElementEditorsTest() override {
     form.Unload();
-    ProjectFolderTest::TearDown();
+    core::ProcessStarter = starter_;
   }
-  void LoadEditor(BackgroundEditor& editor) {
+  void LoadEditor() {
     BeginLoad();
-    editor.Load();
+    form.backdrop.Load();
     EndLoad();
   }
 
@@ -74,7 +59,11 @@ class ElementEditorsTest : public ProjectFolderTest {
   std::vector<std::string> started;
 
  private:
-  std::function<bool(const std::string&, int)> savedStarter_;
+  std::function<bool(const std::string&, int)> starter_ =
+      std::exchange(core::ProcessStarter, [this](const std::string& line, int) {
+        started.push_back(line);
+        return true;
+      });
 };
 
 TEST_F(ElementEditorsTest, TheMarkerFramesTheMiddleOfTheImageDrawnLastAndKeepsWhatItCannotPlace) {
@@ -83,7 +72,6 @@ TEST_F(ElementEditorsTest, TheMarkerFramesTheMiddleOfTheImageDrawnLastAndKeepsWh
   // Lines on m + S - 1 and m + h - E, m = (173 - h) \ 2, rounded; a text
   // that is not a plain number (blanks, sign and fraction allowed) places
   // nothing. Width 0 draws nothing and keeps the image drawn last.
-  int drawn = 0;
   using Case = std::tuple<int, const char*, const char*, int, int>;
   for (auto [width, start, end, left, markerWidth] :
        {Case{0, "", "", 0, 33}, Case{0, "5", "5", 90, 33}, Case{100, "0", "0", 35, 102}, Case{0, "", "3", 35, 102},
@@ -92,9 +80,7 @@ TEST_F(ElementEditorsTest, TheMarkerFramesTheMiddleOfTheImageDrawnLastAndKeepsWh
         Case{0, "1.2.3", "4 4", 36, 93}, Case{0, ".", "-", 36, 93}, Case{0, "x", "  ", 36, 93},
         Case{101, "0", "0", 35, 103}, Case{200, "10", "20", 9, 172}, Case{20, "5", "5", 80, 12}}) {
     SCOPED_TRACE(testing::Message() << width << " " << start << "/" << end);
-    if (width) drawn = width;
     p.ShowImage(width ? WritePng(*this / ("Images\\w" + std::to_string(width) + ".png"), width, 10, kGreen) : "");
-    EXPECT_EQ(p.RecordedExtent(), drawn);
     p.UpdateMarker(start, end);
     EXPECT_TRUE(p.shp.Visible());
     EXPECT_EQ(Place(p.shp), std::tuple(left, -2, markerWidth, 40));
@@ -132,7 +118,6 @@ TEST_F(ElementEditorsTest, BrowseDrawsIntoAVerticalPreviewAndTheClickItsPageChos
   core::gModified = false;
   SendMessageA(e.cmdBrowse.hWnd(), BM_CLICK, 0, 0);
   EXPECT_EQ(e.txtImage.Text(), flat);
-  EXPECT_EQ(e.preview.RecordedExtent(), 20);
   // m = (36 - 20) \ 2 = 8: lines on rows 12 and 23; across as designed.
   EXPECT_EQ(Place(e.shp), std::tuple(-2, 12, 177, 12));
   EXPECT_TRUE(core::gModified);
@@ -147,22 +132,22 @@ TEST_F(ElementEditorsTest, BrowseDrawsIntoAVerticalPreviewAndTheClickItsPageChos
   DoubleClick(e.pic.hWnd());
   form.backdrop.txtImage.SetText(flat);
   Click(form.backdrop.picImage.hWnd());
-  std::string command = "\"mspaint.exe\" \"" + flat + "\"";
-  EXPECT_EQ(started, (std::vector<std::string>{command, command}));
+  EXPECT_EQ(started, std::vector<std::string>(2, "\"mspaint.exe\" \"" + flat + "\""));
   form.backdrop.picImage.SetEnabled(false);
   form.backdrop.image.pic_Edit();
   EXPECT_EQ(started.size(), 2u);
 }
 
-TEST_F(ElementEditorsTest, TheStyleListDisablesTheElevenEditingControlsOrShowsTheImageGroup) {
+TEST_F(ElementEditorsTest, TheStyleListSetsWhatCanBeEditedAndTheGradientFollowsTheColourTextsButNotWhileLoading) {
   BackgroundEditor& e = form.backdrop;
   for (const char* item : {"Use Image", "Use Gradient", "Transparent"}) e.cboStyle.AddItem(item);
   std::vector<ui::Control*> editing = {&e.picImage,      &e.txtImage,      &e.cmdBrowse,            &e.txtStartOffset,
                                        &e.txtEndOffset,   &e.chkStretch,    &e.txtStartColor,        &e.txtEndColor,
                                        &e.lblStartColorPalette, &e.lblEndColorPalette, &e.chkGradientHorizontal};
   e.txtImage.SetText("kept.png");
-  // Transparent changes nothing else; the group follows the item picked,
-  // also when picked again; the image style fills empty offsets with "0".
+  // Transparent disables the eleven editing controls and changes nothing
+  // else; the image group follows the item picked, also when picked again;
+  // the image style fills empty offsets with "0".
   using Case = std::tuple<int, bool, bool, const char*>;
   for (auto [item, enabled, imageGroup, offset] :
        {Case{2, false, true, ""}, Case{1, true, false, ""}, Case{1, true, false, ""}, Case{0, true, true, "0"},
@@ -180,19 +165,16 @@ TEST_F(ElementEditorsTest, TheStyleListDisablesTheElevenEditingControlsOrShowsTh
     EXPECT_TRUE(core::gModified);
   }
   EXPECT_TRUE(e.ShpOffset.Visible());
-}
 
-TEST_F(ElementEditorsTest, TheGradientFollowsTheColourTextsButWhileLoadingOnlyTheDirectionBoxRedraws) {
-  BackgroundEditor& e = form.backdrop;
+  // The gradient: no colour-text test here, six digits without "#" are read.
   ui::PictureBox& g = e.picGradient;
-  // No colour-text test here: six digits without "#" are read.
   e.txtStartColor.SetText("#FF0000");
   e.txtEndColor.SetText("0000FF");
   EXPECT_EQ(e.EndColor.Colour(), kBlue);
   EXPECT_TRUE(Near(g.Point(0, 26), kRed));
   EXPECT_TRUE(Near(g.Point(51, 26), kBlue));
   EXPECT_TRUE(Near(g.Point(25, 0), g.Point(25, 51), 0));
-
+  // While a project loads only the direction box redraws.
   core::gLoadingProject = true;
   core::gModified = false;
   e.txtStartColor.SetText("#00FF00");
@@ -212,37 +194,33 @@ TEST_F(ElementEditorsTest, NothingOfTheProjectLoadedBeforeStaysInTheEditor) {
   // cannot take load unticked. An emptied box hides its marker until an
   // image is drawn: at its designed place, or where the image style puts it
   // over no image (m = 86, offsets 0).
-  using Case = std::tuple<const char*, const char*, const char*, int, int>;
-  for (auto [next, path, offset, left, width] :
-       {Case{"GFill\r\nThing.Fill.Angle=090", "", "", 0, 33}, Case{"GFill\r\nThing.Fill.Angle=90.0", "", "", 0, 33},
-        Case{"GFill\r\nThing.Fill.Angle=-90", "", "", 0, 33}, Case{"3Image", "", "0", 85, 2},
-        Case{"3Image\r\nThing.Image=control\\gone.png", "control\\gone.png", "0", 85, 2},
-        Case{"3Image\r\nThing.Image.stretch=yes", "", "0", 85, 2},
-        Case{"3Image\r\nThing.Image.stretch=1.5", "", "0", 85, 2},
-        Case{"3Image\r\nThing.Image.stretch=3", "", "0", 85, 2},
-        Case{"3Image\r\nThing.Image.stretch=-1", "", "0", 85, 2}, Case{"Transparent", "", "", 0, 33}}) {
+  for (std::string next : {"GFill\r\nThing.Fill.Angle=090", "GFill\r\nThing.Fill.Angle=90.0",
+                           "GFill\r\nThing.Fill.Angle=-90", "3Image", "3Image\r\nThing.Image=control\\gone.png",
+                           "3Image\r\nThing.Image.stretch=yes", "3Image\r\nThing.Image.stretch=1.5",
+                           "3Image\r\nThing.Image.stretch=3", "3Image\r\nThing.Image.stretch=-1", "Transparent"}) {
     SCOPED_TRACE(next);
+    bool asImage = next.starts_with("3Image");
     WriteIniText(
         "[Test]\r\nThing.Style=3Image\r\nThing.Image=control\\thing.png\r\nThing.Image.stretch=1\r\n"
         "Thing.Image.StartOffset=4\r\nThing.Image.EndOffset=6\r\n");
-    LoadEditor(e);
+    LoadEditor();
     ASSERT_EQ(e.chkStretch.Value(), 1);
     ASSERT_TRUE(e.ShpOffset.Visible());
     e.txtStartColor.SetText("#FF0000");
     e.chkGradientHorizontal.SetValue(1);
 
-    WriteIniText(std::string("[Test]\r\nThing.Style=") + next + "\r\n");
-    LoadEditor(e);
-    EXPECT_EQ(e.txtImage.Text(), path);
-    EXPECT_EQ(e.txtStartOffset.Text(), offset);
-    EXPECT_EQ(e.txtEndOffset.Text(), offset);
+    WriteIniText("[Test]\r\nThing.Style=" + next + "\r\n");
+    LoadEditor();
+    EXPECT_EQ(e.txtImage.Text(), next.ends_with("gone.png") ? "control\\gone.png" : "");
+    EXPECT_EQ(e.txtStartOffset.Text(), asImage ? "0" : "");
+    EXPECT_EQ(e.txtEndOffset.Text(), asImage ? "0" : "");
     EXPECT_EQ(e.chkStretch.Value(), 0);
     EXPECT_EQ(e.txtStartColor.Text(), "");
     EXPECT_EQ(e.chkGradientHorizontal.Value(), 0);
     EXPECT_EQ(e.picImage.HelpContextID(), 0);
     EXPECT_NE(e.picImage.Point(86, 18), kRed);
     EXPECT_FALSE(e.ShpOffset.Visible());
-    EXPECT_EQ(Place(e.ShpOffset), std::tuple(left, -2, width, 40));
+    EXPECT_EQ(Place(e.ShpOffset), asImage ? std::tuple(85, -2, 2, 40) : std::tuple(0, -2, 33, 40));
     e.txtStartOffset.SetText("7");
     EXPECT_FALSE(e.ShpOffset.Visible());
   }
@@ -257,32 +235,8 @@ TEST_F(ElementEditorsTest, NothingOfTheProjectLoadedBeforeStaysInTheEditor) {
   EXPECT_TRUE(e.ShpOffset.Visible());
 
   WriteIniText("[Test]\r\nThing.Style=3Image\r\nThing.Image.stretch= 2 \r\n");
-  LoadEditor(e);
+  LoadEditor();
   EXPECT_EQ(e.chkStretch.Value(), 2);
-}
-
-TEST_F(ElementEditorsTest, AGradientOrTransparentSaveDeletesTheKeysItDoesNotUse) {
-  const std::string all =
-      "[Test]\r\nThing.Style=3Image\r\nThing.Fill.ColorStart=#111111\r\nThing.Fill.Angle=0\r\nThing.Image=old.png\r\n"
-      "Thing.Image.stretch=1\r\nThing.Image.StartOffset=1\r\nThing.Image.EndOffset=2\r\nThing.Mine=kept\r\n";
-  WriteIniText(all);
-  BackgroundEditor& e = form.backdrop;
-  LoadEditor(e);
-  e.txtStartColor.SetText("not a colour");
-  e.txtEndColor.SetText("#0000FF");
-  PickItem(e.cboStyle, 1);
-  Toggle(e.chkGradientHorizontal);
-  e.Save();
-  using Section = std::map<std::string, std::string>;
-  EXPECT_EQ(Saved()["test"], (Section{{"thing.style", "GFill"},
-                                      {"thing.fill.colorstart", "not a colour"},
-                                      {"thing.fill.colorend", "#0000FF"},
-                                      {"thing.fill.angle", "90"},
-                                      {"thing.mine", "kept"}}));
-  WriteIniText(all);
-  PickItem(e.cboStyle, 2);
-  e.Save();
-  EXPECT_EQ(Saved()["test"], (Section{{"thing.style", "Transparent"}, {"thing.mine", "kept"}}));
 }
 
 }  // namespace
