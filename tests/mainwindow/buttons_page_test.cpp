@@ -61,11 +61,9 @@ TEST_F(ButtonsPageTest, AnyMouseButtonSelectsAndFillsTheEditorsAndTheOldSelectio
   gTabButtonDrawBG[3] = "1";
   using Case = std::tuple<const char*, ui::PictureBox&, int, bool>;  // name, tile, box value, enabled
   for (auto [name, tile, value, enabled] :
-       {Case{"TabCloseAll", form.picTabIcon(3), ui::CheckBox::kUnchecked, false},
-        Case{"TabNew", form.picTabIcon(4), ui::CheckBox::kUnchecked, false},
-        Case{"a window button", form.picWinIcon(0), ui::CheckBox::kUnchecked, false},
-        Case{"Forward", form.picBigIcon(1), ui::CheckBox::kUnchecked, true},
-        Case{"TabSideBar", form.picTabIcon(1), ui::CheckBox::kChecked, true}}) {
+       {Case{"TabCloseAll", form.picTabIcon(3), 0, false}, Case{"TabNew", form.picTabIcon(4), 0, false},
+        Case{"a window button", form.picWinIcon(0), 0, false}, Case{"Forward", form.picBigIcon(1), 0, true},
+        Case{"TabSideBar", form.picTabIcon(1), 1, true}}) {
     SCOPED_TRACE(name);
     Press(form.picBigIcon(0));
     ASSERT_EQ(form.chkDrawBG.Value(), ui::CheckBox::kChecked);
@@ -83,8 +81,7 @@ TEST_F(ButtonsPageTest, AnyMouseButtonSelectsAndFillsTheEditorsAndTheOldSelectio
   gWinButtonNormal[1] = "control\\win_minimize.png";
   Press(form.picWinIcon(1));
   EXPECT_EQ(form.txtNormal.Text(), "control\\win_minimize.png");
-  EXPECT_FALSE(gModified);
-  EXPECT_FALSE(gWinButtonChanged[1]);
+  EXPECT_FALSE(gModified || gWinButtonChanged[1]);
   // An index that is no tile of the group selects nothing.
   form.picWinIcon_MouseDown(7, 1, 1, 1.0f, 1.0f);
   EXPECT_TRUE(Highlighted(form.picWinIcon(1)));
@@ -108,11 +105,9 @@ TEST_F(ButtonsPageTest, EditsGoIntoTheTablesAsTheBoxesShowThemAndASaveWritesThem
   COLORREF normalPreview = Centre(form.picNormal);
   Browse(form.cmdDisable, ToUpper(folder) + "\\misc\\blue.png");
   EXPECT_EQ(form.txtDisable.Text(), "misc\\blue.png");
-  EXPECT_TRUE(gToolbarChanged[0]);
-  EXPECT_TRUE(gModified);
+  EXPECT_EQ((std::vector<bool>{gToolbarChanged[0], gModified}), (std::vector<bool>{true, true}));
   EXPECT_EQ(Centre(form.picDisable), kBlue);
-  EXPECT_EQ(Setting("LastImageDir"), ToUpper(folder) + "\\misc");
-  EXPECT_EQ(gLastImageDir, ToUpper(folder) + "\\misc");
+  EXPECT_EQ((Strings{Setting("LastImageDir"), gLastImageDir}), Strings(2, ToUpper(folder) + "\\misc"));
   std::string art = testing_support::WritePng(*this / "Art\\red.png", 24, 24, kRed);
   Browse(form.cmdPressed, art);
   EXPECT_EQ(Centre(form.picPressed), kRed);
@@ -156,8 +151,7 @@ TEST_F(ButtonsPageTest, EditsGoIntoTheTablesAsTheBoxesShowThemAndASaveWritesThem
       (Strings{"misc\\blue.png", "misc\\blue.png", "toolbar\\24_back_pressed.png", "toolbar\\24_back_hover.png", "2 1",
                "0", "0", "3 3 3 3"}));
   EXPECT_EQ(ReadFile(folder + "\\toolbar\\24_back_pressed.png"), ReadFile(art));
-  EXPECT_EQ(icons.count("back.padding"), 0u);
-  EXPECT_EQ(icons.count("forward.drawbackground"), 0u);
+  EXPECT_EQ(icons.count("back.padding") + icons.count("forward.drawbackground"), 0u);
   EXPECT_EQ(form.txtPressed.Text(), "toolbar\\24_back_pressed.png");
   EXPECT_FALSE(gModified);
 }
