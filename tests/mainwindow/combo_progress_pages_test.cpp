@@ -40,7 +40,6 @@ TEST_F(ComboProgressPagesTest, ASaveWritesEachSectionAsThePageShowsItKeepsUnknow
       {"background.image.stretch", "1"}, {"showtext", "1"}, {"textcolor", "#1A5"}, {"other", "kept"}};
   EXPECT_EQ(Saved()["combobox"], combo);
   EXPECT_EQ(Saved()["progress"], progress);
-
   // Images that cannot be copied are named in one report, and the project stays modified.
   std::vector<std::string> gone;
   for (ui::TextBox* box : {&form.SideBarTitleBkgnd.txtImage, &form.txtComboDropDownNormal, &form.ProgressFG.txtImage,
