@@ -18,7 +18,7 @@ using testing_support::WritePng;
 
 using ComboProgressPagesTest = ProjectTest;
 
-TEST_F(ComboProgressPagesTest, ASaveWritesEachSectionAsThePageShowsItAndKeepsUnknownKeys) {
+TEST_F(ComboProgressPagesTest, ASaveWritesEachSectionAsThePageShowsItKeepsUnknownKeysAndReportsUncopiedImages) {
   Open(WriteProject("Bars",
                     "[General]\r\nName=Bars\r\n"
                     "[ComboBox]\r\nBackground.Normal.Image=control\\n.png\r\nBackground.Normal.Image.StartOffset=4\r\n"
@@ -40,48 +40,11 @@ TEST_F(ComboProgressPagesTest, ASaveWritesEachSectionAsThePageShowsItAndKeepsUnk
       {"background.image.stretch", "1"}, {"showtext", "1"}, {"textcolor", "#1A5"}, {"other", "kept"}};
   EXPECT_EQ(Saved()["combobox"], combo);
   EXPECT_EQ(Saved()["progress"], progress);
-}
-
-TEST_F(ComboProgressPagesTest, TheProgressBackgroundNeverOverwritesAnImageThatAnotherKeyNames) {
-  std::string combo = WritePng(*this / "Images\\combo.png", 30, 22, RGB(255, 0, 0));
-  std::string bar = WritePng(*this / "Images\\bar.png", 30, 14, RGB(0, 0, 255));
-  struct Case {
-    const char* sections;  // what the project holds before the save
-    bool pickCombo;        // the combo box's image is chosen too
-    const char* saved;     // where the progress background goes
-  };
-  const char* kShared = "control\\combo_bg_normal.png";
-  for (const Case& c :
-       {Case{"", true, "control\\progress_bg.png"},
-        Case{"[ComboBox]\r\nBackground.Normal.Image=control\\combo_bg_normal.png\r\n"
-             "[Progress]\r\nBackground.Image=control\\combo_bg_normal.png\r\n",
-             false, "control\\progress_bg.png"},
-        Case{"[Progress]\r\nForeground.Image=control\\progress_bg.png\r\n", true, "control\\progress_bg2.png"}}) {
-    SCOPED_TRACE(c.sections);
-    std::string folder = WriteProject("Shared", std::string("[General]\r\nName=Shared\r\n") + c.sections);
-    core::gFileSystem.CopyFileTo(combo, testing_support::WriteFile(folder + "\\" + kShared, ""), true);
-    Open(folder);
-    if (c.pickCombo) form.ComboNormal.txtImage.SetText(combo);
-    form.ProgressBg.txtImage.SetText(bar);
-    Save();
-    EXPECT_EQ(Saved()["combobox"]["background.normal.image"], kShared);
-    EXPECT_EQ(Saved()["progress"]["background.image"], c.saved);
-    EXPECT_EQ(form.ProgressBg.txtImage.Text(), c.saved);
-    // Both images survive.
-    EXPECT_EQ(ReadFile(folder + "\\" + kShared), ReadFile(combo));
-    EXPECT_EQ(ReadFile(folder + "\\" + c.saved), ReadFile(bar));
-    testing_support::RemoveTree(folder);
-  }
-}
-
-TEST_F(ComboProgressPagesTest, ImagesThatCannotBeCopiedAreReportedBySave) {
-  Open(NamedProject("Missing"));
-  const std::string gone[] = {*this / "Images\\a.png", *this / "Images\\b.png", *this / "Images\\c.png",
-                              *this / "Images\\d.png"};
-  form.SideBarTitleBkgnd.txtImage.SetText(gone[0]);
-  form.txtComboDropDownNormal.SetText(gone[1]);
-  form.ProgressFG.txtImage.SetText(gone[2]);
-  form.txtPressed.SetText(gone[3]);
+  // Images that cannot be copied are named in one report, and the project stays modified.
+  std::vector<std::string> gone;
+  for (ui::TextBox* box : {&form.SideBarTitleBkgnd.txtImage, &form.txtComboDropDownNormal, &form.ProgressFG.txtImage,
+                           &form.txtPressed})
+    box->SetText(gone.emplace_back(*this / ("Images\\" + std::to_string(gone.size()) + ".png")));
   testing_support::ScriptedPrompter prompts;
   prompts.AnswerMessage(IDOK);
   Save();
@@ -89,6 +52,34 @@ TEST_F(ComboProgressPagesTest, ImagesThatCannotBeCopiedAreReportedBySave) {
   for (const std::string& path : gone) EXPECT_NE(prompts.messages[0].text.find(path), std::string::npos) << path;
   EXPECT_TRUE(core::gModified);
   EXPECT_EQ(form.txtPressed.Text(), gone[3]);
+}
+
+TEST_F(ComboProgressPagesTest, TheProgressBackgroundNeverOverwritesAnImageThatAnotherKeyNames) {
+  std::string combo = WritePng(*this / "Images\\combo.png", 30, 22, RGB(255, 0, 0));
+  std::string bar = WritePng(*this / "Images\\bar.png", 30, 14, RGB(0, 0, 255));
+  const char* kShared = "control\\combo_bg_normal.png";
+  // What the project holds before the save, whether the combo box's image is chosen too, where the bar's goes.
+  using Case = std::tuple<const char*, bool, const char*>;
+  for (auto [sections, pickCombo, saved] :
+       {Case{"", true, "control\\progress_bg.png"},
+        Case{"[ComboBox]\r\nBackground.Normal.Image=control\\combo_bg_normal.png\r\n"
+             "[Progress]\r\nBackground.Image=control\\combo_bg_normal.png\r\n", false, "control\\progress_bg.png"},
+        Case{"[Progress]\r\nForeground.Image=control\\progress_bg.png\r\n", true, "control\\progress_bg2.png"}}) {
+    SCOPED_TRACE(sections);
+    std::string folder = WriteProject("Shared", std::string("[General]\r\nName=Shared\r\n") + sections);
+    core::gFileSystem.CopyFileTo(combo, testing_support::WriteFile(folder + "\\" + kShared, ""), true);
+    Open(folder);
+    if (pickCombo) form.ComboNormal.txtImage.SetText(combo);
+    form.ProgressBg.txtImage.SetText(bar);
+    Save();
+    EXPECT_EQ(Saved()["combobox"]["background.normal.image"], kShared);
+    EXPECT_EQ(Saved()["progress"]["background.image"], saved);
+    EXPECT_EQ(form.ProgressBg.txtImage.Text(), saved);
+    // Both images survive.
+    EXPECT_EQ(ReadFile(folder + "\\" + kShared), ReadFile(combo));
+    EXPECT_EQ(ReadFile(folder + "\\" + saved), ReadFile(bar));
+    testing_support::RemoveTree(folder);
+  }
 }
 
 TEST_F(ComboProgressPagesTest, NothingOfTheProjectOpenedBeforeStaysOnTheThreePages) {
@@ -104,9 +95,9 @@ TEST_F(ComboProgressPagesTest, NothingOfTheProjectOpenedBeforeStaysOnTheThreePag
     for (const char* offset : {".StartOffset", ".EndOffset"})
       core::WriteIni(bare + "\\pelto.ini", section, std::string(key) + offset, std::nullopt);
   auto places = [&members] {
-    std::vector<std::tuple<bool, int, int, int, int>> p;
+    std::vector<int> p;
     for (auto [e, section, key] : members)
-      p.emplace_back(e->shp.Visible(), e->shp.Left(), e->shp.Top(), e->shp.Width(), e->shp.Height());
+      p.insert(p.end(), {e->shp.Visible(), e->shp.Left(), e->shp.Top(), e->shp.Width(), e->shp.Height()});
     return p;
   };
   Open(bare);
@@ -119,12 +110,9 @@ TEST_F(ComboProgressPagesTest, NothingOfTheProjectOpenedBeforeStaysOnTheThreePag
   Open(NamedProject("Empty"));
   for (pages::MarkedImageEditor* e :
        {&f.SideBarTabNormal.image, &f.SideBarTabActive.image, &f.SideBarTabBkgnd.image, &f.SideBarTitleBkgnd.image,
-        &f.ComboNormal, &f.ComboHover, &f.ProgressFG, &f.ProgressBg}) {
-    EXPECT_EQ(e->txtImage.Text(), "");
-    EXPECT_EQ(e->chkStretch.Value(), 0);
-    EXPECT_EQ(e->preview.RecordedExtent(), 0);
-    EXPECT_FALSE(e->shp.Visible());
-  }
+        &f.ComboNormal, &f.ComboHover, &f.ProgressFG, &f.ProgressBg})  // image, stretch, preview, marker
+    EXPECT_EQ(std::tuple(e->txtImage.Text(), e->chkStretch.Value(), e->preview.RecordedExtent(), e->shp.Visible()),
+              std::tuple("", 0, 0, false));
   for (ui::TextBox* box : {&f.SideBarTabNormal.txtStartOut, &f.SideBarTitleBkgnd.txtStartColor,
                            &f.txtComboDropDownHover, &f.ProgressFG.txtEndOffset, &f.ProgressTextColor.txt})
     EXPECT_EQ(box->Text(), "");

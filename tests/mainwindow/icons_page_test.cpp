@@ -23,19 +23,16 @@ const COLORREF kGreen = RGB(0, 160, 0);
 
 using IconsPageTest = IconPagesTest;
 
-TEST_F(IconsPageTest, SelectingAnOtherIconReturnsTheSelectedSmallIconToItsPlainLook) {
+TEST_F(IconsPageTest, EachPageKeepsItsSelectionEditsFindItAndBothEntriesOfAMiscKeyAreSavedTogether) {
   std::string folder = DefaultSkinProject("Default");
   gFileSystem.RemoveFile(folder + "\\toolbar\\16_stop.png", true);
   Open(folder);
   EXPECT_TRUE(Highlighted(form.picSmallIcon(0)));
   EXPECT_TRUE(Missing(form.picSmallIcon(4)));
-  Press(form.picSmallIcon(3));
-  EXPECT_TRUE(Plain(form.picSmallIcon(0)));
   Press(form.picMiscIcon(7), WM_RBUTTONDOWN);
-  EXPECT_TRUE(Plain(form.picSmallIcon(3)));
+  EXPECT_TRUE(Plain(form.picSmallIcon(0)));
   EXPECT_TRUE(Highlighted(form.picMiscIcon(7)));
-  EXPECT_EQ(form.txtSmallButton.Text(), "Group");
-  EXPECT_EQ(form.txtSmallPath.Text(), "misc\\16_group.png");
+  EXPECT_EQ(form.txtSmallButton.Text() + " " + form.txtSmallPath.Text(), "Group misc\\16_group.png");
   // An icon without its image is highlighted only while selected.
   Press(form.picSmallIcon(4));
   EXPECT_EQ(Centre(form.picSmallIcon(4)), kHighlightColour);
@@ -49,40 +46,15 @@ TEST_F(IconsPageTest, SelectingAnOtherIconReturnsTheSelectedSmallIconToItsPlainL
   DoubleClick(form.picMiscIcon(1));
   EXPECT_EQ(started, Strings{"\"mspaint.exe\" \"" + folder + "\\misc\\16_address_bar.png\""});
   EXPECT_TRUE(Highlighted(form.picMiscIcon(1)));
-}
-
-TEST_F(IconsPageTest, EditsFindTheHighlightedEntryOfTheirPageAfterTheOtherPageMovedTheSelection) {
-  Open(DefaultSkinProject("Default"));
-  std::string smallPath = gSmallIconPaths[5];
-  Press(form.picBigIcon(3));
-  Press(form.picSmallIcon(5));
-  Type(form.txtPressed, "toolbar\\mine.png");
-  EXPECT_EQ(gToolbarPressed[3], "toolbar\\mine.png");
-  EXPECT_TRUE(gToolbarChanged[3]);
-  EXPECT_EQ(gSmallIconPaths[5], smallPath);
-  EXPECT_FALSE(gSmallIconChanged[5]);
-  // The Buttons page's edit moved the selection back to its button.
-  Type(form.txtSmallPath, "toolbar\\mine16.png");
-  EXPECT_EQ(gSmallIconPaths[5], "toolbar\\mine16.png");
-  EXPECT_TRUE(gSmallIconChanged[5]);
-  EXPECT_EQ(gToolbarPressed[3], "toolbar\\mine.png");
-  EXPECT_EQ(gToolbarNormal[3], "toolbar\\24_refresh.png");
-}
-
-TEST_F(IconsPageTest, EditsGoIntoTheTablesBothEntriesOfAMiscKeyTogetherAndASaveWritesThem) {
-  std::string folder = DefaultSkinProject("Default");
-  Open(folder);
-  WritePng(folder + "\\misc\\blue.png", 16, 16, kBlue);
   // A browsed icon shows at once; a file of the project is stored relative in
   // any letter case.
+  WritePng(folder + "\\misc\\blue.png", 16, 16, kBlue);
   Press(form.picSmallIcon(8));
   Browse(form.cmdSmallBrowse, ToLower(folder) + "\\misc\\blue.png");
   EXPECT_EQ(form.txtSmallPath.Text(), "misc\\blue.png");
-  EXPECT_TRUE(gSmallIconChanged[8]);
-  EXPECT_TRUE(Highlighted(form.picSmallIcon(8)));
+  EXPECT_EQ((std::vector<bool>{gSmallIconChanged[8], gModified, Highlighted(form.picSmallIcon(8))}),
+            (std::vector<bool>{true, true, true}));
   EXPECT_EQ(Centre(form.picSmallIcon(8)), kBlue);
-  EXPECT_TRUE(gModified);
-
   std::string art = WritePng(*this / "Art\\new.png", 16, 16, kGreen);
   Press(form.picMiscIcon(56));
   Browse(form.cmdSmallBrowse, art);
@@ -93,7 +65,6 @@ TEST_F(IconsPageTest, EditsGoIntoTheTablesBothEntriesOfAMiscKeyTogetherAndASaveW
   // Editing the first entry afterwards wins as well.
   Press(form.picMiscIcon(30));
   Type(form.txtSmallPath, "misc\\16_go.png");
-
   Press(form.picSmallIcon(39));
   Type(form.txtSmallPath, "");
   Press(form.picSmallIcon(0));
@@ -107,6 +78,18 @@ TEST_F(IconsPageTest, EditsGoIntoTheTablesBothEntriesOfAMiscKeyTogetherAndASaveW
   EXPECT_EQ(icons16.count("f2_16_zoomout"), 0u);
   EXPECT_EQ(form.txtSmallPath.Text(), "toolbar\\16_back.png");
   EXPECT_FALSE(gModified);
+  // Each page's edit finds the entry highlighted on its page, after the other
+  // page moved the selection.
+  std::string smallPath = gSmallIconPaths[5];
+  Press(form.picBigIcon(3));
+  Press(form.picSmallIcon(5));
+  Type(form.txtPressed, "toolbar\\mine.png");
+  EXPECT_EQ((Strings{gToolbarPressed[3], gSmallIconPaths[5]}), (Strings{"toolbar\\mine.png", smallPath}));
+  EXPECT_EQ((std::vector<bool>{gToolbarChanged[3], gSmallIconChanged[5]}), (std::vector<bool>{true, false}));
+  Type(form.txtSmallPath, "toolbar\\mine16.png");
+  EXPECT_TRUE(gSmallIconChanged[5]);
+  EXPECT_EQ((Strings{gSmallIconPaths[5], gToolbarPressed[3], gToolbarNormal[3]}),
+            (Strings{"toolbar\\mine16.png", "toolbar\\mine.png", "toolbar\\24_refresh.png"}));
 }
 
 TEST_F(IconsPageTest, BothReplaceCommandsFillMissingImagesFromTheDefaultSkinAndTheSelectionsKeepTheirHighlight) {
