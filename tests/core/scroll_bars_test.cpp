@@ -12,62 +12,48 @@ namespace {
 
 TEST(ScrollBars, MessagesMoveTheBarsWithinTheirRangeAndRaiseTheirEvents) {
   const std::unique_ptr<HWND__, decltype(&DestroyWindow)> window(
-      CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_HSCROLL | WS_VSCROLL, 0, 0, 200, 200, nullptr, nullptr,
-                      GetModuleHandleA(nullptr), nullptr),
+      CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VSCROLL, 0, 0, 200, 200, nullptr, nullptr, nullptr, nullptr),
       &DestroyWindow);
+  SystemParametersInfoA(SPI_SETWHEELSCROLLLINES, 3, nullptr, 0);  // a notch: 3 small changes of 7
   core::clsScrollBars bars;
   bars.Create(window.get());
   std::string events;
-  bool zeroWheel = false;
   bars.Change = [&](int32_t& bar) { events += "Change(" + std::to_string(bar) + ")"; };
-  bars.Scroll = [&](int32_t& bar) { events += "Scroll(" + std::to_string(bar) + ")"; };
   bars.MouseWheel = [&](int32_t& bar, int32_t& amount) {
     events += "MouseWheel(" + std::to_string(bar) + "," + std::to_string(amount) + ")";
-    if (zeroWheel) amount = 0;
+    if (amount == -21) amount = 0;  // the handler holds back a single notch up
   };
   bars.SetSmallChange(1, 7);
   bars.SetLargeChange(1, 50);
   bars.SetMax(1, 100);
   bars.SetLargeChange(1, 40);
-  ASSERT_EQ(bars.max(1), 100);
-  UINT lines = 3;
-  SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
-  const int notch = 7 * static_cast<int>(lines);
-  const std::string step = std::to_string(notch);
-  auto wheel = [](int delta) { return MAKEWPARAM(0, static_cast<WORD>(delta)); };
-  // Message, wParam, the vertical bar's value afterwards, events, whether
-  // the wheel's handler makes its amount 0.
-  const std::tuple<UINT, WPARAM, int, std::string, bool> cases[] = {
-      {WM_VSCROLL, SB_LINEDOWN, 7, "Change(1)", false},
-      {WM_VSCROLL, SB_PAGEDOWN, 47, "Change(1)", false},
-      {WM_VSCROLL, SB_PAGEDOWN, 87, "Change(1)", false},
-      {WM_VSCROLL, SB_PAGEDOWN, 100, "Change(1)", false},
-      {WM_VSCROLL, SB_LINEDOWN, 100, "", false},
-      {WM_VSCROLL, SB_ENDSCROLL, 100, "", false},
-      {WM_VSCROLL, SB_TOP, 0, "Change(1)", false},
-      {WM_VSCROLL, SB_LINEUP, 0, "", false},
-      {WM_MOUSEWHEEL, wheel(-60), 0, "MouseWheel(1,0)", false},  // half a notch towards the user
-      {WM_MOUSEWHEEL, wheel(-90), notch, "MouseWheel(1," + step + ")Change(1)", false},
-      {WM_MOUSEWHEEL, wheel(-60), notch, "MouseWheel(1,0)", false},
-      {WM_MOUSEWHEEL, wheel(-30), 2 * notch, "MouseWheel(1," + step + ")Change(1)", false},
-      {WM_MOUSEWHEEL, wheel(120), 2 * notch, "MouseWheel(1,-" + step + ")", true},
-      {WM_MOUSEWHEEL, wheel(240), 0, "MouseWheel(1,-" + std::to_string(2 * notch) + ")Change(1)", false},
+  // Message, wParam, then the events raised and the vertical bar's value.
+  const std::tuple<UINT, WPARAM, std::string> cases[] = {
+      {WM_VSCROLL, SB_LINEDOWN, "Change(1)=7"},
+      {WM_VSCROLL, SB_PAGEDOWN, "Change(1)=47"},
+      {WM_VSCROLL, SB_PAGEDOWN, "Change(1)=87"},
+      {WM_VSCROLL, SB_PAGEDOWN, "Change(1)=100"},
+      {WM_VSCROLL, SB_LINEDOWN, "=100"},
+      {WM_VSCROLL, SB_ENDSCROLL, "=100"},
+      {WM_VSCROLL, SB_TOP, "Change(1)=0"},
+      {WM_VSCROLL, SB_LINEUP, "=0"},
+      {WM_MOUSEWHEEL, MAKEWPARAM(0, -60), "MouseWheel(1,0)=0"},  // half a notch towards the user
+      {WM_MOUSEWHEEL, MAKEWPARAM(0, -90), "MouseWheel(1,21)Change(1)=21"},
+      {WM_MOUSEWHEEL, MAKEWPARAM(0, -60), "MouseWheel(1,0)=21"},
+      {WM_MOUSEWHEEL, MAKEWPARAM(0, -30), "MouseWheel(1,21)Change(1)=42"},
+      {WM_MOUSEWHEEL, MAKEWPARAM(0, 120), "MouseWheel(1,-21)=42"},
+      {WM_MOUSEWHEEL, MAKEWPARAM(0, 240), "MouseWheel(1,-42)Change(1)=0"},
   };
-  for (const auto& [msg, wParam, vertical, expected, zero] : cases) {
+  for (const auto& [msg, wParam, expected] : cases) {
     SCOPED_TRACE(testing::Message() << msg << " " << wParam);
     events.clear();
-    zeroWheel = zero;
     SendMessageA(window.get(), msg, wParam, 0);
-    EXPECT_EQ(bars.Value(1), vertical);
-    EXPECT_EQ(events, expected);
+    EXPECT_EQ(events + "=" + std::to_string(bars.Value(1)), expected);
   }
-
-  // A smaller maximum moves the value back onto it.
   bars.SetValue(1, 90);
   events.clear();
-  bars.SetMax(1, 30);
-  EXPECT_EQ(bars.Value(1), 30);
-  EXPECT_EQ(events, "Change(1)");
+  bars.SetMax(1, 30);  // a smaller maximum moves the value back onto it
+  EXPECT_EQ(events + "=" + std::to_string(bars.Value(1)), "Change(1)=30");
   try {
     bars.SetValue(2, 1);
     ADD_FAILURE() << "a third bar was accepted";
