@@ -79,7 +79,6 @@ TEST_F(NavigatorMapTest, APieceIsNamedWhenPointedAtAndOnceAProjectIsOpenLeadsToI
     EXPECT_EQ(Shown(), shown);
     // The main window comes back as it was before it was minimised: maximised.
     form.SetState((minimised = !minimised) ? ui::WindowState::Minimized : ui::WindowState::Maximized);
-    nav.SetState(ui::WindowState::Normal);
     Mouse(at, WM_LBUTTONDOWN, MK_LBUTTON);
     EXPECT_EQ(form.State(), ui::WindowState::Maximized);
     EXPECT_EQ(GetActiveWindow(), form.hWnd());
