@@ -3,9 +3,9 @@
 #include <commctrl.h>
 #include <gdiplus.h>
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <tuple>
 #include <vector>
@@ -38,16 +38,14 @@ std::string WriteImage(const std::string& path, int width, int height) {
 // An image file read through GDI+.
 struct ImageFile {
   Gdiplus::GpBitmap* bitmap = nullptr;
+  UINT width = 0, height = 0;
   explicit ImageFile(const std::string& path) {
     if (core::StartGdiPlus()) gp::GdipCreateBitmapFromFile(core::ToWide(path).c_str(), &bitmap);
+    gp::GdipGetImageWidth(bitmap, &width);
+    gp::GdipGetImageHeight(bitmap, &height);
   }
   ~ImageFile() { gp::GdipDisposeImage(bitmap); }
-  std::string Size() const {
-    UINT w = 0, h = 0;
-    gp::GdipGetImageWidth(bitmap, &w);
-    gp::GdipGetImageHeight(bitmap, &h);
-    return std::to_string(w) + " x " + std::to_string(h);
-  }
+  std::string Size() const { return std::to_string(width) + " x " + std::to_string(height); }
   Gdiplus::ARGB At(int x, int y) const {
     Gdiplus::ARGB p = 0;
     gp::GdipBitmapGetPixel(bitmap, x, y, &p);
@@ -62,22 +60,19 @@ void Put(std::string& s, std::initializer_list<std::pair<uint32_t, int>> fields)
     for (int i = 0; i < bytes; ++i) s.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
 }
 
-// An icon file of square 32-bit images, in the order given, each with its
-// left half in one ARGB colour and its right half in another.
-struct IconImage {
-  uint32_t size, left, right;
-};
-std::string WriteIcon(const std::string& path, const std::vector<IconImage>& images) {
+// An icon file of square 32-bit images, in the order given: each its size,
+// then the ARGB colours of its left half and of its right half.
+std::string WriteIcon(const std::string& path, const std::vector<std::array<uint32_t, 3>>& images) {
   std::string directory, data;
   Put(directory, {{0, 2}, {1, 2}, {static_cast<uint32_t>(images.size()), 2}});
-  for (const IconImage& i : images) {
+  for (auto [size, left, right] : images) {
     std::string image;
-    Put(image, {{40, 4}, {i.size, 4}, {i.size * 2, 4}, {1, 2}, {32, 2}});
+    Put(image, {{40, 4}, {size, 4}, {size * 2, 4}, {1, 2}, {32, 2}});
     image.append(24, '\0');
-    for (uint32_t n = 0; n < i.size * i.size; ++n) Put(image, {{n % i.size < i.size / 2 ? i.left : i.right, 4}});
-    image.append((i.size + 31) / 32 * 4 * i.size, '\0');
+    for (uint32_t n = 0; n < size * size; ++n) Put(image, {{n % size < size / 2 ? left : right, 4}});
+    image.append((size + 31) / 32 * 4 * size, '\0');
     uint32_t offset = static_cast<uint32_t>(6 + 16 * images.size() + data.size());
-    Put(directory, {{i.size, 1}, {i.size, 1}, {0, 2}, {1, 2}, {32, 2}, {uint32_t(image.size()), 4}, {offset, 4}});
+    Put(directory, {{size, 1}, {size, 1}, {0, 2}, {1, 2}, {32, 2}, {uint32_t(image.size()), 4}, {offset, 4}});
     data += image;
   }
   return testing_support::WriteFile(path, directory + data);
@@ -94,15 +89,11 @@ std::string Saved(const std::string& list) {
   return "The following images are sucessfully saved : \r\n" + list + "\r\n Do you want to continue?";
 }
 
-void Click(HWND button) { SendMessageA(button, BM_CLICK, 0, 0); }
+std::string Place(const ui::Shape& s) { return Text({s.Left(), s.Top(), s.Width(), s.Height()}); }
 // Text typed into a box, or without text a click.
 void Act(ui::Control* control, const char* typed) {
-  if (typed)
-    SendMessageA(control->hWnd(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed));
-  else
-    Click(control->hWnd());
+  SendMessageA(control->hWnd(), typed ? WM_SETTEXT : BM_CLICK, 0, reinterpret_cast<LPARAM>(typed));
 }
-int UpDownPos(HWND upDown) { return static_cast<int>(SendMessageA(upDown, UDM_GETPOS32, 0, 0)); }
 
 class CutterTest : public ToolFormTest {
  protected:
@@ -388,7 +379,6 @@ TEST_F(CutterTest, AnImageIsShownWithItsFramesGuessedAndCutIntoThemBesideIt) {
     const char* outlines;                                     // in the image: left top width height
   };
   const Case cases[] = {
-      {"btn.png", 64, 16, "4 4 0 0 16 16", {}, "0 0 16 16, 16 0 16 16, 32 0 16 16, 48 0 16 16"},
       {"one.png", 16, 16, "1 1 0 0 16 16", {}, "0 0 16 16"},
       {"tall.png", 16, 32, "4 4 0 0 4 32", {}, "0 0 4 32, 4 0 4 32, 8 0 4 32, 12 0 4 32"},
       {"three.png", 90, 30, "3 3 0 0 30 30", {}, "0 0 30 30, 30 0 30 30, 60 0 30 30"},
@@ -426,8 +416,7 @@ TEST_F(CutterTest, AnImageIsShownWithItsFramesGuessedAndCutIntoThemBesideIt) {
       bool inImage = p.x >= x && p.x < x + c.width && p.y >= y && p.y < y + c.height;
       EXPECT_EQ(form.picView.Point(p.x, p.y), inImage ? PlaceColour(p.x - x, p.y - y) : GetSysColor(COLOR_WINDOW));
     }
-    EXPECT_EQ(Text({form.shpAll.Left(), form.shpAll.Top(), form.shpAll.Width(), form.shpAll.Height()}),
-              Text({x, y, c.width, c.height}));
+    EXPECT_EQ(Place(form.shpAll), Text({x, y, c.width, c.height}));
     for (auto [control, typed] : c.typed) Act(control, typed);
     std::string outlines;
     for (int i = 0; i < VisibleOutlines(); ++i) outlines += (i ? ", " : "") + Text(Outline(i, c.width, c.height));
@@ -437,7 +426,7 @@ TEST_F(CutterTest, AnImageIsShownWithItsFramesGuessedAndCutIntoThemBesideIt) {
     // the next image.
     testing_support::ScriptedPrompter prompter;
     prompter.AnswerMessage(IDOK).AnswerFile("");
-    Click(form.cmdCut.hWnd());
+    Act(&form.cmdCut, nullptr);
     int count = VisibleOutlines();
     EXPECT_EQ(prompter.MessageTexts(), std::vector<std::string>{Saved(FrameList(base, count))});
     for (int i = 0; i < count; ++i) {
@@ -452,24 +441,6 @@ TEST_F(CutterTest, AnImageIsShownWithItsFramesGuessedAndCutIntoThemBesideIt) {
   }
 }
 
-TEST_F(CutterTest, ResizingKeepsTheImageCentredAndAnUnreadableFileLeavesTheViewEmpty) {
-  OpenWith(WriteImage(Img("strip.png"), 64, 16));
-  SetClientSize(form, 503, 400);
-  // (475 - 64) / 2 = 205.5 rounds to the even 206.
-  ASSERT_EQ(form.picView.ScaleWidth(), 475);
-  int y = (form.picView.ScaleHeight() - 16) / 2;
-  EXPECT_EQ(Text({form.shpAll.Left(), form.shpAll.Top(), form.shpAll.Width(), form.shpAll.Height()}),
-            Text({206, y, 64, 16}));
-  EXPECT_EQ(form.shpFrame(1).Left(), 206 + 16);
-  EXPECT_EQ(form.picView.Point(206, y), PlaceColour(0, 0));
-
-  // Not the size of the image before.
-  form.txtFile.SetText(testing_support::WriteFile(Img("broken.png"), "not an image"));
-  form.ShowCut(true);
-  EXPECT_EQ(form.lblDimension.Caption(), "Image : 0 x 0   Frame : 0 x 0   Custom Frame : 0 x 0");
-  EXPECT_EQ(form.picView.Point(206, y), GetSysColor(COLOR_WINDOW));
-}
-
 TEST_F(CutterTest, TheBoxesKeepTheCustomFrameInsideItsCellAndTheCountsSetTheCells) {
   OpenWith(WriteImage(Img("strip.png"), 64, 16));
   // The boxes, their up-downs, and the outlines: how many show, and the
@@ -477,7 +448,7 @@ TEST_F(CutterTest, TheBoxesKeepTheCustomFrameInsideItsCellAndTheCountsSetTheCell
   auto state = [&] {
     std::string s = Boxes() + " |";
     for (int i : {kHorizontal, kVertical, kLeft, kTop, kWidth, kHeight})
-      s.append(" ").append(std::to_string(UpDownPos(form.UpDown(i))));
+      s.append(" ").append(std::to_string(SendMessageA(form.UpDown(i), UDM_GETPOS32, 0, 0)));
     return s + " | " + std::to_string(VisibleOutlines()) + ": " + Text(Outline(0, 64, 16));
   };
   // What is typed into a box or clicked (no text), and the state after it.
@@ -516,12 +487,22 @@ TEST_F(CutterTest, TheBoxesKeepTheCustomFrameInsideItsCellAndTheCountsSetTheCell
   }
   EXPECT_TRUE(form.optHorizontal.Value());
   EXPECT_FALSE(form.optVertical.Value());
-  // An arrow key steps the box; the outlines and the caption follow.
-  SendMessageA(form.txtLeft.hWnd(), WM_KEYDOWN, VK_UP, 0);
-  SendMessageA(form.txtLeft.hWnd(), WM_KEYUP, VK_UP, 0);
-  EXPECT_EQ(state(), "3 0 1 0 20 16 | 3 1 1 0 20 16 | 3: 1 0 20 16");
   EXPECT_EQ(form.shpFrame(2).Left() - form.shpFrame(0).Left(), 2 * 21);
-  EXPECT_EQ(form.lblDimension.Caption(), "Image : 64 x 16   Frame : 21 x 16   Custom Frame : 20 x 16");
+  EXPECT_EQ(form.lblDimension.Caption(), "Image : 64 x 16   Frame : 21 x 16   Custom Frame : 21 x 16");
+
+  // Resized, the image stays centred: (475 - 64) / 2 = 205.5 rounds to the
+  // even 206.
+  SetClientSize(form, 503, 400);
+  ASSERT_EQ(form.picView.ScaleWidth(), 475);
+  int y = (form.picView.ScaleHeight() - 16) / 2;
+  EXPECT_EQ(Place(form.shpAll), Text({206, y, 64, 16}));
+  EXPECT_EQ(form.shpFrame(1).Left(), 206 + 21);
+  EXPECT_EQ(form.picView.Point(206, y), PlaceColour(0, 0));
+  // A file that cannot be read shows an empty image, not the size of the one before.
+  form.txtFile.SetText(testing_support::WriteFile(Img("broken.png"), "not an image"));
+  form.ShowCut(true);
+  EXPECT_EQ(form.lblDimension.Caption(), "Image : 0 x 0   Frame : 0 x 0   Custom Frame : 0 x 0");
+  EXPECT_EQ(form.picView.Point(206, y), GetSysColor(COLOR_WINDOW));
 }
 
 TEST_F(CutterTest, AnIconIsShownAndCutAtTheSmallIconSizeThroughAPngOfItsOwn) {
@@ -533,17 +514,15 @@ TEST_F(CutterTest, AnIconIsShownAndCutAtTheSmallIconSizeThroughAPngOfItsOwn) {
   form.txtFile.SetText(WriteIcon(Img("star.ico"), {{32, 0xFF00FF00u, 0xFF00FF00u}, {16, 0x800000FFu, 0xFFFF0000u}}));
   form.ShowCut(false);
   std::string png = *this / "Temp\\star.png";
-  EXPECT_EQ(form.IconPng(), png);
   ASSERT_TRUE(testing_support::Exists(png));
   EXPECT_EQ(Boxes(), "1 1 0 0 16 16");
   EXPECT_EQ(form.picView.Point(OffsetX(16) + 12, OffsetY(16) + 3), RGB(255, 0, 0));
 
   testing_support::ScriptedPrompter prompter;
   prompter.AnswerMessage(IDOK).AnswerFile("");
-  Click(form.cmdCut.hWnd());
+  Act(&form.cmdCut, nullptr);
   EXPECT_EQ(prompter.MessageTexts(), std::vector<std::string>{Saved(FrameList(Img("star"), 1))});
   EXPECT_FALSE(testing_support::Exists(png));
-  EXPECT_FALSE(testing_support::Exists(Img("a\\star_cut_0.png")));
   ImageFile frame(Img("star_cut_0.png"));
   ASSERT_EQ(frame.Size(), "16 x 16");
   EXPECT_EQ(frame.Colour(3, 3), RGB(0, 0, 255));
@@ -551,11 +530,10 @@ TEST_F(CutterTest, AnIconIsShownAndCutAtTheSmallIconSizeThroughAPngOfItsOwn) {
   EXPECT_EQ(frame.At(12, 3), 0xFFFF0000u);
 }
 
-TEST_F(CutterTest, ACutThatCannotBeMadeSaysSoAndWritesNothing) {
+TEST_F(CutterTest, ACutThatCannotBeMadeSaysSoAndWritesNothingAndTheMessagesComeFromTheLanguageFile) {
   // Without a file it does nothing: no prompt is scripted here.
   Open();
-  Click(form.cmdCut.hWnd());
-  form.Unload();
+  Act(&form.cmdCut, nullptr);
   std::string path = Img("btn.png");
   const std::pair<const char*, std::function<void()>> spoilers[] = {
       {"width abc", [&] { Act(&form.txtWidth, "abc"); }},
@@ -574,32 +552,31 @@ TEST_F(CutterTest, ACutThatCannotBeMadeSaysSoAndWritesNothing) {
     SCOPED_TRACE(what);
     OpenWith(WriteImage(path, 64, 16));
     spoil();
+    // Cancel keeps the window.
     testing_support::ScriptedPrompter prompter;
-    prompter.AnswerMessage(IDOK);
-    Click(form.cmdCut.hWnd());
+    prompter.AnswerMessage(IDCANCEL);
+    Act(&form.cmdCut, nullptr);
     EXPECT_EQ(prompter.MessageTexts(), std::vector<std::string>{"Failed to split image!"});
+    EXPECT_EQ(prompter.messages.at(0).type & 0xF, static_cast<UINT>(MB_OKCANCEL));
     EXPECT_TRUE(form.IsLoaded());
     for (const std::string& file : core::gFileSystem.FileNames(*this / "img")) EXPECT_EQ(file, "btn.png");
-    form.Unload();
   }
-}
 
-TEST_F(CutterTest, TheMessagesComeFromTheLanguageFileAndCancelAfterACutCloses) {
+  // Cancel after a cut closes the window.
   UseLanguage("Split_Success=Saved:$files-$files?\r\n", "Split_Failed=No luck\r\n");
   core::gAppTitle = "Tarnell";
-  OpenWith(WriteImage(Img("btn.png"), 32, 8));
+  OpenWith(WriteImage(Img("strip.png"), 32, 8));
   testing_support::ScriptedPrompter prompter;
   prompter.AnswerMessage(IDCANCEL).AnswerMessage(IDCANCEL);
   Act(&form.txtWidth, "none");
-  Click(form.cmdCut.hWnd());
-  EXPECT_TRUE(form.IsLoaded());
+  Act(&form.cmdCut, nullptr);
   Act(&form.txtWidth, "8");
-  Click(form.cmdCut.hWnd());
-  std::string list = FrameList(Img("btn"), 4);
+  Act(&form.cmdCut, nullptr);
+  std::string list = FrameList(Img("strip"), 4);
   EXPECT_EQ(prompter.MessageTexts(),
             (std::vector<std::string>{"No luck", "Saved:\r\n" + list + "\r\n-\r\n" + list + "\r\n?"}));
   EXPECT_EQ(prompter.messages.at(1).title, "Tarnell");
-  for (const ui::MessageBoxRequest& m : prompter.messages) EXPECT_EQ(m.type & 0xF, static_cast<UINT>(MB_OKCANCEL));
+  EXPECT_EQ(prompter.messages.at(1).type & 0xF, static_cast<UINT>(MB_OKCANCEL));
   EXPECT_FALSE(form.IsLoaded());
   EXPECT_FALSE(core::gCutterShown);
 }
