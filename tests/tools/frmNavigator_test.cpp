@@ -110,8 +110,12 @@ TEST_F(NavigatorTest, TheBarsScrollThePictureSmoothlyToEachEdgeAndStopWithTheWin
     SCOPED_TRACE(testing::Message() << client.cx << " x " << client.cy);
     SetClientSize(form, client.cx, client.cy);
     // A picture that fits is put back at its edge at once.
-    if (form.picClient.Height() <= form.picScrollBox.ScaleHeight()) EXPECT_EQ(form.picClient.Top(), 0);
-    if (form.picClient.Width() <= form.picScrollBox.ScaleWidth()) EXPECT_EQ(form.picClient.Left(), 0);
+    if (form.picClient.Height() <= form.picScrollBox.ScaleHeight()) {
+      EXPECT_EQ(form.picClient.Top(), 0);
+    }
+    if (form.picClient.Width() <= form.picScrollBox.ScaleWidth()) {
+      EXPECT_EQ(form.picClient.Left(), 0);
+    }
     for (auto [msg, wParam] : {std::pair<UINT, WPARAM>{WM_NULL, 0}, {WM_VSCROLL, SB_BOTTOM}, {WM_HSCROLL, SB_BOTTOM},
                                {WM_MOUSEWHEEL, down}}) {
       scroll(msg, wParam);
