@@ -74,6 +74,10 @@ ImagePtr LoadImageFile(const std::string& path) {
   return ImagePtr(image);
 }
 
+// A pixel extent as the 16-bit number the previews keep; 0 when it does not
+// fit.
+int Extent16(UINT extent) { return extent <= INT16_MAX ? static_cast<int>(extent) : 0; }
+
 // Half the free space of one axis, truncated toward zero, never below 0.
 int CentredStart(int boxExtent, int imageExtent) { return std::max(0, (boxExtent - imageExtent) / 2); }
 
@@ -140,8 +144,10 @@ void LoadImageToPicture(const std::string& path, ui::PictureBox& picture, int of
     image.reset();
     width = height = 0;
   }
-  int w = static_cast<int>(width);
-  int h = static_cast<int>(height);
+  // Each extent is kept as a 16-bit number: one that does not fit is 0, and
+  // the box records, centres and draws that.
+  int w = Extent16(width);
+  int h = Extent16(height);
   picture.SetHelpContextID(storeHeight ? h : w);
   if (!image) return;
 

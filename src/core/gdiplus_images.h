@@ -59,6 +59,8 @@ int32_t CheckGdipStatus(int32_t status);
 // whatever resolution the file states. A negative offset centres it on the
 // box's outer size; otherwise it lands at (offset, offset). The box's
 // HelpContextID records the image's width, or its height with storeHeight.
+// Width and height are kept as 16-bit numbers: an extent of 32,768 pixels or
+// more counts as 0, so nothing is drawn and 0 is recorded for it.
 // An empty path does nothing at all; a file that cannot be loaded leaves
 // the box cleared and HelpContextID 0.
 void LoadImageToPicture(const std::string& path, ui::PictureBox& picture, int offset, bool storeHeight);

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 #include "core/colors.h"
 #include "core/files.h"
@@ -24,6 +25,15 @@ std::string Trimmed(const std::string& text) {
   return text.substr(first, last - first + 1);
 }
 
+// A pixel value of the marker rule, rounded to the nearest whole number (a
+// half away from zero); nullopt when that does not fit an int.
+std::optional<int> WholePixels(double value) {
+  double rounded = std::round(value);
+  if (!(rounded >= std::numeric_limits<int>::min() && rounded <= std::numeric_limits<int>::max()))
+    return std::nullopt;
+  return static_cast<int>(rounded);
+}
+
 // Every frame, group, label and check box of the editors lies on the
 // window colour.
 template <class C>
@@ -36,36 +46,44 @@ C& OnWindowColour(C& control) {
 
 // ---------------------------------------------------------------- rules
 
+std::function<std::string()> DecimalSeparator = [] {
+  char separator[8] = {};
+  if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator) <= 1) return std::string(".");
+  return std::string(separator);
+};
+
 std::optional<double> NumericValue(const std::string& text) {
   std::string t = Trimmed(text);
+  std::string separator = DecimalSeparator();
+  // The text with its decimal mark as "." for strtod (which runs in the "C"
+  // locale).
+  std::string number;
   size_t i = 0;
-  if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+  if (i < t.size() && (t[i] == '+' || t[i] == '-')) number += t[i++];
   size_t digits = 0;
   bool point = false;
-  for (; i < t.size(); ++i) {
-    char c = t[i];
-    if (std::isdigit(static_cast<unsigned char>(c))) {
+  while (i < t.size()) {
+    if (std::isdigit(static_cast<unsigned char>(t[i]))) {
       ++digits;
-    } else if (c == '.' && !point) {
-      point = true;
-    } else {
-      return std::nullopt;
+      number += t[i++];
+      continue;
     }
+    size_t mark = t[i] == '.' ? 1 : 0;
+    if (!mark && !separator.empty() && t.compare(i, separator.size(), separator) == 0) mark = separator.size();
+    if (!mark || point) return std::nullopt;
+    point = true;
+    number += '.';
+    i += mark;
   }
   if (digits == 0) return std::nullopt;
-  return std::strtod(t.c_str(), nullptr);
+  return std::strtod(number.c_str(), nullptr);
 }
 
 bool SetCheckFromText(ui::CheckBox& box, const std::string& stored) {
-  std::string t = Trimmed(stored);
-  size_t i = (!t.empty() && (t[0] == '+' || t[0] == '-')) ? 1 : 0;
-  if (i == t.size()) return false;
-  for (size_t j = i; j < t.size(); ++j)
-    if (!std::isdigit(static_cast<unsigned char>(t[j]))) return false;
-  if (t.size() - i > 6) return false;
-  int value = std::atoi(t.c_str());
-  if (value < ui::CheckBox::kUnchecked || value > ui::CheckBox::kGrayed) return false;
-  box.SetValue(value);
+  std::optional<double> value = NumericValue(stored);
+  if (!value || *value != std::trunc(*value)) return false;
+  if (*value < ui::CheckBox::kUnchecked || *value > ui::CheckBox::kGrayed) return false;
+  box.SetValue(static_cast<int>(*value));
   return true;
 }
 
@@ -159,21 +177,23 @@ void OffsetMarkerPreview::UpdateMarker(const std::string& startText, const std::
 
   std::optional<double> start = NumericValue(startText);
   if (!start) return;
-  int first = static_cast<int>(std::lround(*start + m - 1));
-  if (vertical)
-    shp.SetTop(first);
-  else
-    shp.SetLeft(first);
+  if (std::optional<int> first = WholePixels(*start + m - 1)) {
+    if (vertical)
+      shp.SetTop(*first);
+    else
+      shp.SetLeft(*first);
+  }
 
   std::optional<double> end = NumericValue(endText);
   if (!end) return;
   double extent = h - *start - *end + 2;
   if (extent < 0) return;
-  int size = static_cast<int>(std::lround(extent));
+  std::optional<int> size = WholePixels(extent);
+  if (!size) return;
   if (vertical)
-    shp.SetHeight(size);
+    shp.SetHeight(*size);
   else
-    shp.SetWidth(size);
+    shp.SetWidth(*size);
 }
 
 void OffsetMarkerPreview::AddNames(ControlNames& names) {

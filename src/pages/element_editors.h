@@ -26,6 +26,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <map>
 #include <optional>
@@ -39,13 +40,19 @@ namespace pages {
 // ---------------------------------------------------------------------------
 // Small rules the editors share with the pages around them.
 
+// The user's decimal separator (LOCALE_SDECIMAL of the user's locale),
+// asked for at every conversion; tests put their own in.
+extern std::function<std::string()> DecimalSeparator;
+
 // The number an offset or a size text stands for: blanks around it are
-// allowed, a sign and a decimal fraction too; nullopt when the text is not a
-// number (an empty text included).
+// allowed, a sign and a decimal fraction too, its mark "." or the user's
+// decimal separator; nullopt when the text is not a number (an empty text
+// included).
 std::optional<double> NumericValue(const std::string& text);
 
-// Sets a check box from a stored flag ("0", "1", or "2" for greyed). A text
-// that is not a whole number, or one the box cannot take, leaves the box as
+// Sets a check box from a stored flag ("0", "1", or "2" for greyed), read as
+// a number: " 1 " and "1.0" tick the box. A text that is not a number, has
+// a fraction other than zeros, or one the box cannot take, leaves the box as
 // it was and gives false.
 bool SetCheckFromText(ui::CheckBox& box, const std::string& stored);
 // The same as a load sets a flag: a value the box cannot take (missing,
@@ -135,7 +142,8 @@ class ControlNames {
 // so its lines fall on pixels m + S - 1 and m + h - E and enclose exactly
 // the image's middle part. The position is skipped when the start text is
 // not a number; the extent when either text is not a number or it would be
-// negative. Each skipped setting keeps its previous value.
+// negative. Either is skipped too when its pixel value does not fit an int.
+// Each skipped setting keeps its previous value.
 //
 // Events: none of its own; the owner binds pic.Click or pic.DblClick.
 //

@@ -196,7 +196,16 @@ void Shape::Paint(HDC dc) const {
   SelectGuard b(dc, brush ? static_cast<HGDIOBJ>(brush.get()) : GetStockObject(NULL_BRUSH));
   // Without a pen, Rectangle leaves out the right and bottom edge.
   int extra = pen ? 0 : 1;
-  Rectangle(dc, rect_.left, rect_.top, rect_.left + rect_.width + extra, rect_.top + rect_.height + extra);
+  // The edges in 64 bits, since any place and extent may be set; one far
+  // outside every box is drawn at a bound GDI takes, where it is not seen
+  // either.
+  auto edge = [](long long v) {
+    constexpr long long kFar = 1 << 26;
+    return static_cast<int>(std::clamp(v, -kFar, kFar));
+  };
+  long long left = rect_.left;
+  long long top = rect_.top;
+  Rectangle(dc, edge(left), edge(top), edge(left + rect_.width + extra), edge(top + rect_.height + extra));
 }
 
 // ---------------------------------------------------------------- Image

@@ -239,4 +239,31 @@ TEST_F(ElementEditorsTest, NothingOfTheProjectLoadedBeforeStaysInTheEditor) {
   EXPECT_EQ(e.chkStretch.Value(), 2);
 }
 
+TEST_F(ElementEditorsTest, OffsetsAndFlagsLoadAsTheUsersNumbersAndOnesThatCannotBePlacedLeaveTheMarker) {
+  BackgroundEditor& e = form.backdrop;
+  auto separator = pages::DecimalSeparator;
+  // Loaded offsets 0/0 put the marker at m - 1 with width h + 2 (m = 86 over
+  // an image 32,768 wide or more, as over none); a place or width that does
+  // not fit an int keeps the designed one (left 0, width 33).
+  using Case = std::tuple<const char*, int, const char*, const char*, const char*, int, int, int>;
+  for (auto [mark, width, stretch, start, end, left, markerWidth, ticked] :
+       {Case{".", 100, "1.0", "-99999999999", "0", 0, 33, 1}, Case{".", 100, " 1 ", "5", "-99999999999", 40, 33, 1},
+        Case{".", 100, "2.00", "2147483612", "-2147483612", 2147483647, 102, 2},
+        Case{".", 100, "0", "2147483613", "-2147483613", 0, 102, 0}, Case{".", 32767, "1.", "0", "0", -1, 32769, 1},
+        Case{".", 32768, "one", "0", "0", 85, 2, 0}, Case{",", 100, "1,0", "2,5", "2.5", 38, 97, 1}}) {
+    SCOPED_TRACE(testing::Message() << width << " " << start << "/" << end << " " << stretch);
+    pages::DecimalSeparator = [mark] { return std::string(mark); };
+    std::string image = "control\\w" + std::to_string(width) + ".png";
+    WritePng(project + "\\" + image, width, 10, kGreen);
+    WriteIniText("[Test]\r\nThing.Style=3Image\r\nThing.Image=" + image + "\r\nThing.Image.stretch=" + stretch +
+                 "\r\nThing.Image.StartOffset=" + start + "\r\nThing.Image.EndOffset=" + end + "\r\n");
+    LoadEditor();
+    EXPECT_EQ(Place(e.ShpOffset), std::tuple(left, -2, markerWidth, 40));
+    EXPECT_EQ(e.chkStretch.Value(), ticked);
+    e.Save();
+    EXPECT_EQ(SavedValue("Test", "Thing.Image.stretch"), std::to_string(ticked));
+  }
+  pages::DecimalSeparator = separator;
+}
+
 }  // namespace
