@@ -152,11 +152,18 @@ class ImageSaver {
       return;
     }
     std::string v = RelativeIfInProject(value);
+    // A rehearsal of the save (ImageKeyPlan) only notes what the key is to name.
+    ImageKeyPlan* rehearsal = RehearsingPlan(gSkinIni);
     if (v.find(":\\") != 1) {
+      if (rehearsal) {
+        rehearsal->Note(section, key, v);
+        return;
+      }
       WriteIni(gSkinIni, section, key, v);
       value = v;
       return;
     }
+    if (rehearsal) return;
     // From outside the project: onto the file the key names, else under a
     // new name. The key changes only once the file is in place.
     std::string target = ReadIni(gSkinIni, section, key, "");

@@ -15,6 +15,9 @@ namespace core {
 
 namespace {
 
+// The plan of the save that runs, if any.
+ImageKeyPlan* gImageKeyPlan = nullptr;
+
 // Every image key a page stores through SaveImageKey, with the file that an
 // outside image gets while the key is empty.
 constexpr ImageKeyDefault kImageKeyDefaults[] = {
@@ -130,6 +133,16 @@ std::string FreeTarget(const std::string& file, const std::string& section, cons
   return target;
 }
 
+// The absolute, normalised path of the file that an image key's value names
+// (blanks around it, either slash); "" for an empty value.
+std::string ProjectFilePath(const std::string& value) {
+  std::string trimmed = value;
+  trimmed.erase(0, trimmed.find_first_not_of(" \t"));
+  trimmed.erase(trimmed.find_last_not_of(" \t") + 1);
+  if (trimmed.empty()) return {};
+  return NormalisedPath(GetFullPath(ReplaceAll(trimmed, "/", "\\")));
+}
+
 // Creates every missing folder of the project-relative folder path.
 void CreateProjectFolders(const std::string& folder) {
   std::string partial = gProjectFolder;
@@ -171,15 +184,49 @@ bool IsInsideProject(const std::string& value) {
 
 bool NamedByAnotherKey(const std::string& file, const std::string& section, const std::string& key,
                        const std::string& target) {
-  std::string full = NormalisedPath(GetFullPath(ReplaceAll(target, "/", "\\")));
+  std::string full = ProjectFilePath(target);
   if (full.empty()) return false;
-  for (const std::string& value : OtherKeyValues(file, section, key)) {
-    std::string trimmed = value;
-    trimmed.erase(0, trimmed.find_first_not_of(" \t"));
-    trimmed.erase(trimmed.find_last_not_of(" \t") + 1);
-    if (trimmed.empty()) continue;
-    if (EqualsNoCase(NormalisedPath(GetFullPath(ReplaceAll(trimmed, "/", "\\"))), full)) return true;
-  }
+  for (const std::string& value : OtherKeyValues(file, section, key))
+    if (EqualsNoCase(ProjectFilePath(value), full)) return true;
+  for (const ImageKeyPlan* plan = gImageKeyPlan; plan; plan = plan->outer_)
+    if (plan->Names(file, section, key, target)) return true;
+  return false;
+}
+
+// ---------------------------------------------------------------- ImageKeyPlan
+
+ImageKeyPlan::ImageKeyPlan(const std::string& file) : outer_(gImageKeyPlan), file_(file) { gImageKeyPlan = this; }
+
+ImageKeyPlan::~ImageKeyPlan() { gImageKeyPlan = outer_; }
+
+void ImageKeyPlan::Rehearse(const std::function<void()>& savers) {
+  struct Done {
+    bool& rehearsing;
+    ~Done() { rehearsing = false; }
+  } done{rehearsing_};
+  rehearsing_ = true;
+  IniWriteHold hold(file_);
+  savers();
+}
+
+ImageKeyPlan* RehearsingPlan(const std::string& file) {
+  for (ImageKeyPlan* plan = gImageKeyPlan; plan; plan = plan->outer_)
+    if (plan->rehearsing_ && EqualsNoCase(file, plan->file_)) return plan;
+  return nullptr;
+}
+
+void ImageKeyPlan::Note(const std::string& section, const std::string& key, const std::string& value) {
+  noted_.push_back({section, key, value});
+}
+
+bool ImageKeyPlan::Names(const std::string& file, const std::string& section, const std::string& key,
+                         const std::string& target) const {
+  if (!EqualsNoCase(file, file_)) return false;
+  std::string full = ProjectFilePath(target);
+  if (full.empty()) return false;
+  for (const Noted& n : noted_)
+    if (!(EqualsNoCase(n.section, section) && EqualsNoCase(n.key, key)) && EqualsNoCase(ProjectFilePath(n.value), full))
+      return true;
   return false;
 }
 
@@ -204,10 +251,14 @@ ImageKeyResult StoreImageKey(const std::string& file, const std::string& section
   std::string value = path;
   std::string prefix = gProjectFolder + "\\";
   if (!gProjectFolder.empty() && value.compare(0, prefix.size(), prefix) == 0) value.erase(0, prefix.size());
+  ImageKeyPlan* rehearsal = RehearsingPlan(file);
   if (value.find(":\\") != 1) {
+    if (rehearsal) rehearsal->Note(section, key, value);
     WriteIni(file, section, key, value);
     return {};
   }
+  // An outside image finds its place in the save itself.
+  if (rehearsal) return {};
 
   // Outside the project: copied under the key's current file, or under the
   // default name while the key names no file inside the project; never

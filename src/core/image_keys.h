@@ -3,7 +3,9 @@
 // outside the project into it.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace core {
 
@@ -44,8 +46,51 @@ struct ImageKeyResult {
   bool copyFailed = false;
 };
 
+// What the image keys of a file are about to name. A save first rehearses
+// its page savers (Rehearse): they leave the file as it is (IniWriteHold),
+// and StoreImageKey only notes the project-relative value that each key's
+// box holds; an image from outside the project is noted nowhere, since its
+// place is found in the save itself.
+// While the plan lives, a file that a noted value names counts as taken for
+// every other key, as one that the file itself names does: a copy made later
+// in the save never lands on an image that a page saved after it is about to
+// name.
+class ImageKeyPlan {
+ public:
+  explicit ImageKeyPlan(const std::string& file);
+  ~ImageKeyPlan();
+  ImageKeyPlan(const ImageKeyPlan&) = delete;
+  ImageKeyPlan& operator=(const ImageKeyPlan&) = delete;
+
+  // Runs the savers once against the plan's file without changing it.
+  void Rehearse(const std::function<void()>& savers);
+  // Notes that [section] key is about to name value.
+  void Note(const std::string& section, const std::string& key, const std::string& value);
+  // True when a noted key other than [section] key names the
+  // project-relative target.
+  bool Names(const std::string& file, const std::string& section, const std::string& key,
+             const std::string& target) const;
+
+ private:
+  friend ImageKeyPlan* RehearsingPlan(const std::string& file);
+  friend bool NamedByAnotherKey(const std::string&, const std::string&, const std::string&, const std::string&);
+  struct Noted {
+    std::string section;
+    std::string key;
+    std::string value;
+  };
+  ImageKeyPlan* outer_;
+  std::string file_;
+  bool rehearsing_ = false;
+  std::vector<Noted> noted_;
+};
+
+// The plan that is rehearsing savers of file; nullptr outside a rehearsal.
+ImageKeyPlan* RehearsingPlan(const std::string& file);
+
 // True when a key of file other than [section] key names the
-// project-relative target (whatever the letter case or the slashes).
+// project-relative target (whatever the letter case or the slashes), on
+// disk or in the ImageKeyPlan alive.
 bool NamedByAnotherKey(const std::string& file, const std::string& section, const std::string& key,
                        const std::string& target);
 

@@ -4,8 +4,10 @@
 
 #include <cctype>
 #include <map>
+#include <utility>
 #include <vector>
 
+#include "core/files.h"
 #include "core/globals.h"
 #include "core/program.h"
 
@@ -15,6 +17,8 @@ namespace {
 
 // The watch made last among those alive; each holds the one made before it.
 IniWriteWatch* gInnermostWatch = nullptr;
+// The same for the holds.
+IniWriteHold* gInnermostHold = nullptr;
 
 // GetPrivateProfileStringA into a buffer that grows until the value fits.
 std::string ReadProfile(const std::string& file, const std::string& section, const std::string& key,
@@ -128,6 +132,8 @@ std::string ReadIni(const std::string& file, const std::string& section, const s
 
 bool WriteIni(const std::string& file, const std::string& section, const std::string& key,
               const std::optional<std::string>& value) {
+  for (IniWriteHold* hold = gInnermostHold; hold; hold = hold->outer_)
+    if (!file.empty() && EqualsNoCase(hold->file_, file)) return true;
   bool written = false;
   // A file marked read-only is never written, whoever runs the program
   // (Wine lets an administrator's process write one).
@@ -149,6 +155,10 @@ bool WriteIni(const std::string& file, const std::string& section, const std::st
 IniWriteWatch::IniWriteWatch() : outer_(gInnermostWatch) { gInnermostWatch = this; }
 
 IniWriteWatch::~IniWriteWatch() { gInnermostWatch = outer_; }
+
+IniWriteHold::IniWriteHold(std::string file) : outer_(gInnermostHold), file_(std::move(file)) { gInnermostHold = this; }
+
+IniWriteHold::~IniWriteHold() { gInnermostHold = outer_; }
 
 std::string GetLangString(const std::string& key) {
   std::string text = LanguageText(gLanguageFile, key);

@@ -40,6 +40,23 @@ class IniWriteWatch {
   int failures_ = 0;
 };
 
+// Holds back every write to one file while it lives: WriteIni then leaves
+// that file as it is and reports success, so that code which writes it can
+// run once as a rehearsal (ImageKeyPlan). Writes to other files go ahead.
+class IniWriteHold {
+ public:
+  explicit IniWriteHold(std::string file);
+  ~IniWriteHold();
+  IniWriteHold(const IniWriteHold&) = delete;
+  IniWriteHold& operator=(const IniWriteHold&) = delete;
+
+ private:
+  friend bool WriteIni(const std::string&, const std::string&, const std::string&,
+                       const std::optional<std::string>&);
+  IniWriteHold* outer_;
+  std::string file_;
+};
+
 // The text of key in the current language file, else in English.ini, else "".
 std::string GetLangString(const std::string& key);
 // The text of key in Languages\English.ini, else "".

@@ -4,6 +4,7 @@
 #include "core/files.h"
 #include "core/globals.h"
 #include "core/icon_catalogue.h"
+#include "core/image_keys.h"
 #include "core/ini.h"
 #include "core/messages.h"
 #include "core/paths.h"
@@ -87,6 +88,18 @@ bool frmTarnell::SaveProject() {
   IniWriteWatch writes;
   m_UncopiedImages.clear();
   ui::SetMousePointer(ui::MousePointer::Hourglass);
+  // What every page's image boxes are about to name is known before the
+  // first copy, so that no copy lands on an image a later page names.
+  ImageKeyPlan plan(gSkinIni);
+  plan.Rehearse([this] {
+    SaveFrame();
+    SaveIcons();
+    if (gBackgroundsPage) gBackgroundsPage->SaveBackground();
+    if (gTabBarPage) gTabBarPage->SaveTabBar();
+    SaveSideBar();
+    SaveCombo();
+    SaveProgress();
+  });
   SaveGeneral();
   SaveFrame();
   for (std::string& image : SaveIcons()) m_UncopiedImages.push_back(std::move(image));

@@ -82,6 +82,32 @@ TEST_F(ComboProgressPagesTest, TheProgressBackgroundNeverOverwritesAnImageThatAn
   }
 }
 
+TEST_F(ComboProgressPagesTest, ACopyNeverReplacesAnImageThatABoxOfALaterPageNames) {
+  std::string fresh = WritePng(*this / "Images\\fresh.png", 30, 22, RGB(255, 0, 0));
+  std::string kept = WritePng(*this / "Images\\kept.png", 30, 14, RGB(0, 0, 255));
+  const char* kShared = "control\\combo_bg_normal.png";
+  // What the project holds: the shared file (the image the Progress box is
+  // pointed at) is named by no key yet, or by the combo box's own key.
+  for (const char* sections : {"", "[ComboBox]\r\nBackground.Normal.Image=control\\combo_bg_normal.png\r\n"}) {
+    SCOPED_TRACE(sections);
+    std::string folder = WriteProject("Taken", std::string("[General]\r\nName=Taken\r\n") + sections);
+    core::gFileSystem.CopyFileTo(kept, testing_support::WriteFile(folder + "\\" + kShared, ""), true);
+    Open(folder);
+    form.ProgressBg.txtImage.SetText(folder + "\\" + kShared);
+    form.ComboNormal.txtImage.SetText(fresh);
+    Save();
+    EXPECT_FALSE(core::gModified);
+    std::string combo = Saved()["combobox"]["background.normal.image"];
+    EXPECT_EQ(Saved()["progress"]["background.image"], kShared);
+    EXPECT_NE(combo, kShared);
+    EXPECT_EQ(form.ComboNormal.txtImage.Text(), combo);
+    // Each key names its own picture.
+    EXPECT_EQ(ReadFile(folder + "\\" + kShared), ReadFile(kept));
+    EXPECT_EQ(ReadFile(folder + "\\" + combo), ReadFile(fresh));
+    testing_support::RemoveTree(folder);
+  }
+}
+
 TEST_F(ComboProgressPagesTest, NothingOfTheProjectOpenedBeforeStaysOnTheThreePages) {
   // The default skin's images, without the offsets of three of them: their
   // markers show where they would in a fresh window.
