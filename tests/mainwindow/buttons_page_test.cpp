@@ -35,6 +35,9 @@ TEST_F(ButtonsPageTest, AnyMouseButtonSelectsAndFillsTheEditorsWhoseEditsGoIntoT
   form.ActivateTab(mainwindow::frmTarnell::kButtonsPage);
   EXPECT_TRUE(Highlighted(form.picBigIcon(0)));
   EXPECT_NE(Centre(form.picBigIcon(0)), kHighlightColour);
+  // The selected button's four state images show in their previews.
+  for (ui::PictureBox* preview : {&form.picNormal, &form.picHover, &form.picDisable, &form.picPressed})
+    EXPECT_NE(Centre(*preview), GetSysColor(COLOR_BTNFACE));
   // Double-clicking a preview opens its image in the editor, when there is one.
   Press(form.picBigIcon(3));
   for (ui::PictureBox* preview : {&form.picPressed, &form.picDisable, &form.picHover}) DoubleClick(*preview);

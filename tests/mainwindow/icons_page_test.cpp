@@ -55,6 +55,15 @@ TEST_F(IconsPageTest, EachPageKeepsItsSelectionEditsFindItAndBothEntriesOfAMiscK
   EXPECT_EQ((std::vector<bool>{gSmallIconChanged[8], gModified, Highlighted(form.picSmallIcon(8))}),
             (std::vector<bool>{true, true, true}));
   EXPECT_EQ(Centre(form.picSmallIcon(8)), kBlue);
+  // A typed path leaves the tile as it was until the icon is selected again.
+  Press(form.picMiscIcon(2));
+  Type(form.txtSmallPath, "misc\\blue.png");
+  EXPECT_TRUE(gMiscIconChanged[2]);
+  EXPECT_NE(Centre(form.picMiscIcon(2)), kBlue);
+  Press(form.picMiscIcon(3));
+  Press(form.picMiscIcon(2));
+  EXPECT_TRUE(Highlighted(form.picMiscIcon(2)));
+  EXPECT_EQ(Centre(form.picMiscIcon(2)), kBlue);
   std::string art = WritePng(*this / "Art\\new.png", 16, 16, kGreen);
   Press(form.picMiscIcon(56));
   Browse(form.cmdSmallBrowse, art);

@@ -193,11 +193,12 @@ TEST_F(ElementEditorsTest, NothingOfTheProjectLoadedBeforeStaysInTheEditor) {
   // Angles other than exactly 90 load as horizontal; stretch values the box
   // cannot take load unticked. An emptied box hides its marker until an
   // image is drawn: at its designed place, or where the image style puts it
-  // over no image (m = 86, offsets 0).
+  // over no image (m = 86, offsets 0). Styles are read in any letter case.
   for (std::string next : {"GFill\r\nThing.Fill.Angle=090", "GFill\r\nThing.Fill.Angle=90.0",
                            "GFill\r\nThing.Fill.Angle=-90", "3Image", "3Image\r\nThing.Image=control\\gone.png",
                            "3Image\r\nThing.Image.stretch=yes", "3Image\r\nThing.Image.stretch=1.5",
-                           "3Image\r\nThing.Image.stretch=3", "3Image\r\nThing.Image.stretch=-1", "Transparent"}) {
+                           "3Image\r\nThing.Image.stretch=3", "3Image\r\nThing.Image.stretch=-1", "gFiLL",
+                           "Transparent", "tRaNsPaReNt"}) {
     SCOPED_TRACE(next);
     bool asImage = next.starts_with("3Image");
     WriteIniText(

@@ -72,6 +72,23 @@ TEST_F(BackgroundPageTest, SelectorsShowTheirSubPagesAndEachElementLoadsAndSaves
     EXPECT_EQ(page.Element(i).cboStyle.ListIndex(), i == 0 || kPrefixes[i] == "WebBar" ? 0 : 2) << kPrefixes[i];
   }
 
+  // Styles are read in any letter case and saved in their own spelling, a
+  // gradient with its colours. Every load keeps the style items of the first.
+  WriteIniText(
+      "[Backgrounds]\r\nMenu.Style=GFILL\r\nMenu.Fill.ColorStart=#102030\r\nToolBar.Style=gFiLL\r\n"
+      "MenuBar.Style=tRaNsPaReNt\r\n");
+  LoadPage();
+  page.SaveBackground();
+  using Style = std::tuple<int, int, const char*>;  // element, item, style saved
+  for (auto [i, item, saved] : {Style{7, 1, "GFill"}, Style{14, 1, "GFill"}, Style{13, 2, "Transparent"}}) {
+    SCOPED_TRACE(kPrefixes[i]);
+    EXPECT_EQ(page.Element(i).cboStyle.ListIndex(), item);
+    EXPECT_EQ(SavedValue("Backgrounds", kPrefixes[i] + ".Style"), saved);
+  }
+  EXPECT_EQ(SavedValue("Backgrounds", "Menu.Fill.ColorStart"), "#102030");
+  for (int i = 0; i < kCount; ++i)
+    EXPECT_EQ(page.Element(i).cboStyle.ListCount(), i == 0 ? 2 : 3) << kPrefixes[i];
+
   // Each element keeps to its keys and copies an outside image to a file of
   // its own. Duplicate style lines: the main panel's clean-up takes two
   // passes and reads the third of four lines, the menu's three and the fourth.

@@ -92,6 +92,28 @@ TEST_F(ColorPageTest, EveryKeyRoundTripsAsTypedAndUnknownKeysSurvive) {
   EXPECT_EQ(file.find("toolbar.pressed.text="), file.rfind("toolbar.pressed.text="));
 }
 
+TEST_F(ColorPageTest, TypingRecoloursTheSwatchOnlyForTextsThatPassTheColourTest) {
+  // "#" with six or three digits, or "rgb" in any case (also unfinished, read
+  // as black); any other text leaves the swatch as it was. Each text goes in
+  // at once, as a paste puts it.
+  const COLORREF kBefore = RGB(0x10, 0x20, 0x30);
+  pages::ColorRow& row = Row(3);
+  using Case = std::pair<const char*, COLORREF>;  // typed, swatch
+  for (auto [typed, swatch] :
+       {Case{"#112233", RGB(0x11, 0x22, 0x33)}, Case{"#1A5", RGB(0x11, 0xAA, 0x55)}, Case{"RGB(1,2,3)", RGB(1, 2, 3)},
+        Case{"rGb(0,0,200)", RGB(0, 0, 200)}, Case{"rgb(", 0}, Case{"", kBefore}, Case{"#", kBefore},
+        Case{"#12", kBefore}, Case{"#1A55", kBefore}, Case{"#1122334", kBefore}, Case{"112233", kBefore},
+        Case{" #1A5", kBefore}, Case{"rg", kBefore}}) {
+    SCOPED_TRACE(typed);
+    SendMessageA(row.txt.hWnd(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("#102030"));
+    ASSERT_EQ(static_cast<COLORREF>(row.Colour()), kBefore);
+    core::gModified = false;
+    SendMessageA(row.txt.hWnd(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed));
+    EXPECT_TRUE(core::gModified);
+    EXPECT_EQ(static_cast<COLORREF>(row.Colour()), swatch);
+  }
+}
+
 class ColorsInMainWindowTest : public main_window_tests::ProjectTest {};
 
 TEST_F(ColorsInMainWindowTest, OpeningAProjectFillsThePageAndSavingWritesItBack) {

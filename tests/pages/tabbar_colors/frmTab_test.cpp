@@ -217,6 +217,73 @@ TEST_F(TabPageTest, BrowsedImagesOpenInTheEditorAndTheSaveCopiesThemUnderTheirDe
   }
 }
 
+TEST_F(TabPageTest, BackgroundStylesAreReadInAnyLetterCaseAndSavedInTheirOwnSpelling) {
+  // A tab-bar background offers no transparent style: it loads as an image.
+  using Case = std::tuple<const char*, int, const char*>;  // stored style, item, style saved
+  for (auto [stored, item, saved] :
+       {Case{"GFILL", 1, "GFill"}, Case{"gFiLL", 1, "GFill"}, Case{"tRaNsPaReNt", 0, "3Image"}}) {
+    SCOPED_TRACE(stored);
+    WriteIniText(std::string("[TabBar]\r\nBackground.Style=") + stored +
+                 "\r\nBackground.Fill.ColorStart=#102030\r\nInactiveBackground.Style=" + stored + "\r\n");
+    LoadPage();
+    for (pages::BackgroundEditor* editor : {&page.TabActiveBkgnd, &page.TabInactiveBkgnd}) {
+      EXPECT_EQ(editor->cboStyle.ListIndex(), item);
+      EXPECT_EQ(editor->picImageBase.Visible(), item == 0);
+    }
+    page.SaveTabBar();
+    EXPECT_EQ(SavedValue("TabBar", "Background.Style"), saved);
+    EXPECT_EQ(SavedValue("TabBar", "InActiveBackground.Style"), saved);
+    EXPECT_EQ(SavedValue("TabBar", "Background.Fill.ColorStart"), item == 1 ? "#102030" : "<none>");
+  }
+}
+
+TEST_F(TabPageTest, TheImageStyleShowsTheImageGroupAndLeavesEmptyOffsetsEmpty) {
+  WriteIniText("[TabBar]\r\nBackground.Style=GFill\r\nInactiveBackground.Style=GFill\r\n");
+  LoadPage();
+  using Case = std::tuple<pages::BackgroundEditor&, const char*>;  // editor, key prefix saved
+  for (auto [editor, prefix] :
+       {Case{page.TabActiveBkgnd, "Background"}, Case{page.TabInactiveBkgnd, "InActiveBackground"}}) {
+    SCOPED_TRACE(prefix);
+    core::gModified = false;
+    // Picked twice: the item already selected keeps the group in step too.
+    for (int pick = 0; pick < 2; ++pick) {
+      PickItem(editor.cboStyle, 0);
+      EXPECT_TRUE(editor.picImageBase.Visible());
+      EXPECT_EQ(editor.txtStartOffset.Text() + "|" + editor.txtEndOffset.Text(), "|");
+    }
+    EXPECT_TRUE(core::gModified);
+    page.SaveTabBar();
+    EXPECT_EQ(SavedValue("TabBar", prefix + std::string(".Style")), "3Image");
+    EXPECT_EQ(SavedValue("TabBar", prefix + std::string(".Image.StartOffset")), "");
+    EXPECT_EQ(SavedValue("TabBar", prefix + std::string(".Image.EndOffset")), "");
+  }
+}
+
+TEST_F(TabPageTest, TheLoadPlacesEachTabImagesMarkerOverItsOffsets) {
+  // Per tab image: its editor, key prefix, image width, offsets, and the
+  // marker's left and width: lines on m + S - 1 and m + w - E, m = (173 - w) \ 2, at least 0.
+  using Case = std::tuple<pages::MarkedImageEditor&, const char*, int, const char*, const char*, int, int>;
+  const Case cases[] = {Case{page.TabActive, "Tab.Active", 100, "0", "0", 35, 102},
+                        Case{page.TabNormal, "Tab.Normal", 101, "0", "0", 35, 103},
+                        Case{page.TabHover, "Tab.Hover", 200, "10", "20", 9, 172},
+                        Case{page.TabUnread, "Tab.Unread", 20, "5", "5", 80, 12}};
+  std::string text = "[TabBar]\r\n";
+  for (const auto& [editor, prefix, width, start, end, left, markerWidth] : cases) {
+    std::string image = "control\\w" + std::to_string(width) + ".png";
+    WritePng(project + "\\" + image, width, 20, kGreen);
+    text += std::string(prefix) + ".Image=" + image + "\r\n" + prefix + ".Image.StartOffset=" + start + "\r\n" +
+            prefix + ".Image.EndOffset=" + end + "\r\n";
+  }
+  WriteIniText(text);
+  LoadPage();
+  for (const auto& [editor, prefix, width, start, end, left, markerWidth] : cases) {
+    SCOPED_TRACE(prefix);
+    const ui::Shape& shp = editor.shp;
+    EXPECT_TRUE(shp.Visible());
+    EXPECT_EQ(std::tuple(shp.Left(), shp.Top(), shp.Width(), shp.Height()), std::tuple(left, -2, markerWidth, 44));
+  }
+}
+
 class TabBarInMainWindowTest : public main_window_tests::ProjectTest {};
 
 TEST_F(TabBarInMainWindowTest, OpeningAProjectFillsThePageAndSavingWritesTheEditsBackOrTellsOfAnImageItCannotCopy) {
