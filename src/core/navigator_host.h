@@ -22,8 +22,9 @@ class NavigatorHost {
  public:
   virtual ~NavigatorHost() = default;
 
-  // A minimised main window is restored (a maximised one keeps its size);
-  // then it comes to the front with the focus.
+  // The main window is restored (a minimised one comes back, a maximised
+  // one returns to its normal size); then it comes to the front with the
+  // focus.
   virtual void BringMainWindowBack() = 0;
   // Shows page and selects its tab.
   virtual void ActivateTab(int page) = 0;

@@ -43,8 +43,9 @@ ui::Control* frmTarnell::PageControl(int page, const std::string& name) const {
 void frmTarnell::BringMainWindowBack() {
   HWND self = HwndIfLoaded();
   if (!self) return;
-  // Only a minimised window is restored: a maximised one keeps its size.
-  if (IsIconic(self)) SendMessageA(self, WM_SYSCOMMAND, SC_RESTORE, 0);
+  // Restored in every state: a minimised window comes back, a maximised
+  // one returns to its normal size.
+  SendMessageA(self, WM_SYSCOMMAND, SC_RESTORE, 0);
   SetFocus();
 }
 

@@ -1,5 +1,6 @@
 #include "tools/frmNavigator.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -133,6 +134,8 @@ void frmNavigator::Form_Activate() {
 }
 
 void frmNavigator::Form_Resize() {
+  // A minimised window has no size to follow; restoring it sizes all again.
+  if (State() == ui::WindowState::Minimized) return;
   int w = ScaleWidth();
   int h = ScaleHeight();
   // A size that would come out negative (a window shrunk to nothing or
@@ -165,15 +168,27 @@ void frmNavigator::picScrollBox_Resize() {
 }
 
 void frmNavigator::FitBars() {
+  // A bar is needed only when the picture does not fit the viewport without
+  // bars (the box has no border of its own); only a needed bar takes room
+  // from the other. Judged on the inside as it is, two bars left from a
+  // smaller window would each keep the other looking needed.
+  const int width = picScrollBox.Width();
+  const int height = picScrollBox.Height();
+  bool needVertical = picClient.Height() > height;
+  const bool needHorizontal =
+      picClient.Width() > width || (needVertical && picClient.Width() > width - GetSystemMetrics(SM_CXVSCROLL));
+  needVertical = needVertical || (needHorizontal && picClient.Height() > height - GetSystemMetrics(SM_CYHSCROLL));
   // The vertical bar first, on the inner height; the horizontal one then
   // sees the inner width that a vertical bar shown just now left.
   for (int32_t bar : {kVertical, kHorizontal}) {
     bool vertical = bar == kVertical;
     int inner = vertical ? picScrollBox.ScaleHeight() : picScrollBox.ScaleWidth();
     int content = vertical ? picClient.Height() : picClient.Width();
-    if (content > inner) {
+    if (vertical ? needVertical : needHorizontal) {
+      // Until the other bar shows, the picture may still fit this inside;
+      // the next pass sizes the bar to the inside both bars leave.
       m_cScroll->SetLargeChange(bar, inner - kPageOverlap);
-      m_cScroll->SetMax(bar, content - inner);
+      m_cScroll->SetMax(bar, std::max(0, content - inner));
       m_cScroll->SetVisible(bar, true);
     } else {
       // Nothing left to scroll: the wheel or a late scroll message must not

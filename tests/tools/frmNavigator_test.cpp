@@ -106,7 +106,8 @@ TEST_F(NavigatorTest, TheBarsScrollThePictureSmoothlyToEachEdgeAndStopWithTheWin
   // At each size in turn (one bar shown makes the other needed; the picture
   // fits; it does not again) the bars show where the picture is, and only
   // while it overflows, and each edge can be reached.
-  for (SIZE client : {SIZE{745, 376}, SIZE{745, 300}, SIZE{400, 300}, SIZE{800, 500}, SIZE{745, 360}}) {
+  for (SIZE client : {SIZE{745, 376}, SIZE{745, 300}, SIZE{400, 300}, SIZE{800, 500}, SIZE{745, 360},
+                      SIZE{700, 381}}) {
     SCOPED_TRACE(testing::Message() << client.cx << " x " << client.cy);
     SetClientSize(form, client.cx, client.cy);
     // A picture that fits is put back at its edge at once.
@@ -142,6 +143,25 @@ TEST_F(NavigatorTest, TheBarsScrollThePictureSmoothlyToEachEdgeAndStopWithTheWin
     ASSERT_TRUE(form.Unload());
     EXPECT_FALSE(form.tmrVertical.Running());
     EXPECT_EQ(Setting("NavigatorRect"), "33 44 600 400");
+  }
+}
+
+TEST_F(NavigatorTest, AWindowTheWholePictureFitsInShowsNoBarAfterMinimisingOrGrowing) {
+  Open();
+  form.Show();
+  // The size it starts at, and whether it is then minimised and restored.
+  const std::pair<SIZE, bool> cases[] = {{{745, 376}, true}, {{400, 300}, false}};
+  for (auto [from, minimise] : cases) {
+    SCOPED_TRACE(testing::Message() << from.cx << " x " << from.cy << (minimise ? ", minimised" : ""));
+    SetClientSize(form, from.cx, from.cy);
+    SetClientSize(form, 745, 376);
+    if (minimise) {
+      form.SetState(ui::WindowState::Minimized);
+      SendMessageA(form.hWnd(), WM_SYSCOMMAND, SC_RESTORE, 0);
+    }
+    EXPECT_EQ(GetWindowLongPtrA(form.picScrollBox.hWnd(), GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL), 0);
+    EXPECT_EQ(std::pair(form.picScrollBox.ScaleWidth(), form.picScrollBox.ScaleHeight()), std::pair(745, 355));
+    EXPECT_EQ(std::pair(form.picClient.Left(), form.picClient.Top()), std::pair(0, 0));
   }
 }
 

@@ -77,10 +77,10 @@ TEST_F(NavigatorMapTest, APieceIsNamedWhenPointedAtAndOnceAProjectIsOpenLeadsToI
     SCOPED_TRACE(shown);
     Mouse(at, WM_MOUSEMOVE);
     EXPECT_EQ(Shown(), shown);
-    // The main window comes back as it was before it was minimised: maximised.
+    // The main window comes back at its normal size, minimised or maximised.
     form.SetState((minimised = !minimised) ? ui::WindowState::Minimized : ui::WindowState::Maximized);
     Mouse(at, WM_LBUTTONDOWN, MK_LBUTTON);
-    EXPECT_EQ(form.State(), ui::WindowState::Maximized);
+    EXPECT_EQ(form.State(), ui::WindowState::Normal);
     EXPECT_EQ(GetActiveWindow(), form.hWnd());
     EXPECT_EQ(main_window_tests::ShownPanels(form), std::vector<int>{page});
     EXPECT_EQ(Shown(), "");
@@ -97,6 +97,21 @@ TEST_F(NavigatorMapTest, APieceIsNamedWhenPointedAtAndOnceAProjectIsOpenLeadsToI
     EXPECT_FALSE(box->Text().empty());
     EXPECT_EQ(box->SelStart(), 0);
     EXPECT_EQ(box->SelLength(), std::min<int>(200, static_cast<int>(box->Text().size())));
+  }
+}
+
+TEST_F(NavigatorMapTest, AClickBringsAMinimisedOrMaximisedMainWindowBackAtItsNormalSize) {
+  form.Show();
+  Open(DefaultSkinProject("Nav"));
+  form.Move(20, 30, 800, 600);
+  for (ui::WindowState state : {ui::WindowState::Maximized, ui::WindowState::Minimized}) {
+    SCOPED_TRACE(static_cast<int>(state));
+    form.SetState(state);
+    Mouse({700, 340}, WM_MOUSEMOVE);
+    Mouse({700, 340}, WM_LBUTTONDOWN, MK_LBUTTON);
+    EXPECT_EQ(form.State(), ui::WindowState::Normal);
+    EXPECT_TRUE(IsWindowVisible(form.hWnd()));
+    EXPECT_EQ(std::tuple(form.Left(), form.Top(), form.Width(), form.Height()), std::tuple(20, 30, 800, 600));
   }
 }
 
