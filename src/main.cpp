@@ -9,6 +9,9 @@
 #include "ui/app.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  // First of all: requests from other processes must never interrupt the
+  // main thread (see KernelWaiter).
+  ui::KernelWaiter waiter;
   OleInitialize(nullptr);
   int code = 0;
   if (core::StartUp()) {

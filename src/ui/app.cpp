@@ -75,6 +75,22 @@ bool PreTranslate(MSG& msg) {
   return false;
 }
 
+KernelWaiter::KernelWaiter() : stop_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
+  if (!stop_) return;
+  thread_ = CreateThread(
+      nullptr, 0, [](LPVOID stop) -> DWORD { return WaitForSingleObject(static_cast<HANDLE>(stop), INFINITE); },
+      stop_, 0, nullptr);
+}
+
+KernelWaiter::~KernelWaiter() {
+  if (thread_) {
+    SetEvent(stop_);
+    WaitForSingleObject(thread_, INFINITE);
+    CloseHandle(thread_);
+  }
+  if (stop_) CloseHandle(stop_);
+}
+
 int RunMessageLoop() {
   MSG msg;
   BOOL got;

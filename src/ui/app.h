@@ -35,6 +35,27 @@ enum class MousePointer { Default, Hourglass };
 void SetMousePointer(MousePointer p);
 MousePointer CurrentMousePointer();
 
+// A thread that does nothing but wait in the kernel for as long as it
+// lives. Wine carries out what another process asks of this one (a thread
+// started in it, memory allocated or freed in it, as test harnesses and
+// accessibility tools do) on a thread of the process that is waiting in the
+// kernel. When none is, it interrupts a running thread with a signal and
+// does the work inside the signal handler: if that thread was inside the C
+// library's allocator at that moment (the main thread often is, drawing),
+// the heap is corrupted or the process hangs. While this thread lives, such
+// work always finds a waiting thread. The program makes one at its start.
+class KernelWaiter {
+ public:
+  KernelWaiter();
+  ~KernelWaiter();
+  KernelWaiter(const KernelWaiter&) = delete;
+  KernelWaiter& operator=(const KernelWaiter&) = delete;
+
+ private:
+  HANDLE stop_ = nullptr;
+  HANDLE thread_ = nullptr;
+};
+
 // Called by every window procedure's exception firewall. The default
 // writes the exception to the debugger output; tests make it fail the test.
 void ReportHandlerException();
