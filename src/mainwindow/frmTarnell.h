@@ -428,6 +428,9 @@ class frmTarnell : public ui::Form,
   // Runs every page's saver; true when everything was written. A save that
   // failed in part says so and leaves the project marked modified.
   bool SaveProject();
+  // The savers of every page but General, in the order of the save; what
+  // could not be copied goes into m_UncopiedImages.
+  void SavePagesAfterGeneral();
 
   // Savers of the window's own pages.
   void SaveGeneral();

@@ -86,21 +86,31 @@ bool frmTarnell::SaveProject() {
   // Every saver runs, even after one failed; the failures are told once at
   // the end.
   IniWriteWatch writes;
-  m_UncopiedImages.clear();
   ui::SetMousePointer(ui::MousePointer::Hourglass);
   // What every page's image boxes are about to name is known before the
-  // first copy, so that no copy lands on an image a later page names.
+  // first copy, so that no copy lands on an image a later page names. The
+  // General page comes first and copies its preview itself: it is left out.
   ImageKeyPlan plan(gSkinIni);
-  plan.Rehearse([this] {
-    SaveFrame();
-    SaveIcons();
-    if (gBackgroundsPage) gBackgroundsPage->SaveBackground();
-    if (gTabBarPage) gTabBarPage->SaveTabBar();
-    SaveSideBar();
-    SaveCombo();
-    SaveProgress();
-  });
+  plan.Rehearse([this] { SavePagesAfterGeneral(); });
+  // The rehearsal ran the savers' pointer change too.
+  m_UncopiedImages.clear();
+  ui::SetMousePointer(ui::MousePointer::Hourglass);
   SaveGeneral();
+  SavePagesAfterGeneral();
+
+  gSaveRequested = false;
+  std::vector<std::string> uncopied = std::move(m_UncopiedImages);
+  m_UncopiedImages.clear();
+  if (writes.Failures() == 0 && uncopied.empty()) {
+    gModified = false;
+    return true;
+  }
+  gModified = true;
+  ShowMessage(SaveFailureText(writes.Failures() > 0, uncopied), MB_OK, HwndIfLoaded());
+  return false;
+}
+
+void frmTarnell::SavePagesAfterGeneral() {
   SaveFrame();
   for (std::string& image : SaveIcons()) m_UncopiedImages.push_back(std::move(image));
   if (gColorsPage) gColorsPage->SaveColor();
@@ -116,17 +126,6 @@ bool frmTarnell::SaveProject() {
   SaveSideBar();
   SaveCombo();
   SaveProgress();
-
-  gSaveRequested = false;
-  std::vector<std::string> uncopied = std::move(m_UncopiedImages);
-  m_UncopiedImages.clear();
-  if (writes.Failures() == 0 && uncopied.empty()) {
-    gModified = false;
-    return true;
-  }
-  gModified = true;
-  ShowMessage(SaveFailureText(writes.Failures() > 0, uncopied), MB_OK, HwndIfLoaded());
-  return false;
 }
 
 bool frmTarnell::ConfirmSave(const std::string& message) {
