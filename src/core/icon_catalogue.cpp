@@ -144,18 +144,18 @@ class ImageSaver {
   // emptyKeepsKey: an empty value leaves the key, empty (a button's
   // normal image); otherwise an empty value deletes it. newName: the
   // project-relative file an outside image gets while the key names none
-  // inside the project.
+  // inside the project, or one that another key names too.
   template <class NewName>
   void Save(const char* section, const std::string& key, std::string& value, bool emptyKeepsKey, NewName newName) {
     if (value.empty()) {
       WriteIni(gSkinIni, section, key, emptyKeepsKey ? std::optional<std::string>("") : std::nullopt);
       return;
     }
+    if (LeftAsLoaded(gSkinIni, section, key, value)) return;
     std::string v = RelativeIfInProject(value);
-    // A rehearsal of the save (ImageKeyPlan) only notes what the key is to name.
-    ImageKeyPlan* rehearsal = RehearsingPlan(gSkinIni);
     if (v.find(":\\") != 1) {
-      if (rehearsal) {
+      // A rehearsal of the save (ImageKeyPlan) only notes what the key is to name.
+      if (ImageKeyPlan* rehearsal = RehearsingPlan(gSkinIni)) {
         rehearsal->Note(section, key, v);
         return;
       }
@@ -163,17 +163,12 @@ class ImageSaver {
       value = v;
       return;
     }
-    if (rehearsal) return;
     // From outside the project: onto the file the key names, else under a
-    // new name. The key changes only once the file is in place.
-    std::string target = ReadIni(gSkinIni, section, key, "");
-    if (!IsInsideProject(target)) target = newName();
-    if (!CopyIntoProject(v, target)) {
-      uncopied_.push_back(v);
-      return;
-    }
-    WriteIni(gSkinIni, section, key, target);
-    value = target;
+    // new name, as page images go. The key changes only once the file is in
+    // place.
+    ImageKeyResult result = CopyImageIn(gSkinIni, section, key, v, ReadIni(gSkinIni, section, key, ""), newName());
+    if (result.copyFailed) uncopied_.push_back(v);
+    if (!result.copiedAs.empty()) value = result.copiedAs;
   }
 
  private:

@@ -115,21 +115,19 @@ std::vector<std::string> OtherKeyValues(const std::string& file, const std::stri
   return values;
 }
 
-// The project-relative target under which a copy replaces no file that
-// another key names: subFolder\defaultFile, else the spare name, else the
-// spare (or default) name numbered from 2.
+// The project-relative newName when no other key names it, else the first
+// of spareName (or newName) numbered 2, 3 ... that no other key names.
 std::string FreeTarget(const std::string& file, const std::string& section, const std::string& key,
-                       const std::string& subFolder, const std::string& defaultFile, const std::string& spareFile) {
-  auto inFolder = [&subFolder](const std::string& name) { return subFolder.empty() ? name : subFolder + "\\" + name; };
-  std::string target = inFolder(defaultFile);
-  if (!NamedByAnotherKey(file, section, key, target)) return target;
-  std::string base = spareFile.empty() ? defaultFile : spareFile;
-  target = inFolder(base);
+                       const std::string& newName, const std::string& spareName) {
+  if (!NamedByAnotherKey(file, section, key, newName)) return newName;
+  std::string base = spareName.empty() ? newName : spareName;
   size_t dot = base.find_last_of('.');
-  std::string stem = dot == std::string::npos ? base : base.substr(0, dot);
+  if (dot != std::string::npos && base.find_first_of("\\/", dot) != std::string::npos) dot = std::string::npos;
+  std::string stem = base.substr(0, dot);
   std::string extension = dot == std::string::npos ? "" : base.substr(dot);
+  std::string target = base;
   for (int number = 2; NamedByAnotherKey(file, section, key, target); ++number)
-    target = inFolder(stem + std::to_string(number) + extension);
+    target = stem + std::to_string(number) + extension;
   return target;
 }
 
@@ -240,6 +238,27 @@ bool CopyIntoProject(const std::string& source, const std::string& target) {
   return gFileSystem.CopyFileTo(source, destination, true);
 }
 
+bool LeftAsLoaded(const std::string& file, const std::string& section, const std::string& key,
+                  const std::string& path) {
+  std::string stored = ReadIni(file, section, key, "");
+  if (path.empty() || path != stored) return false;
+  if (ImageKeyPlan* rehearsal = RehearsingPlan(file)) rehearsal->Note(section, key, stored);
+  return true;
+}
+
+ImageKeyResult CopyImageIn(const std::string& file, const std::string& section, const std::string& key,
+                           const std::string& source, const std::string& preferred, const std::string& newName,
+                           const std::string& spareName) {
+  // An image from outside finds its place in the save itself.
+  if (RehearsingPlan(file)) return {};
+  std::string target = preferred;
+  if (!IsInsideProject(target) || NamedByAnotherKey(file, section, key, target))
+    target = FreeTarget(file, section, key, newName, spareName);
+  if (!CopyIntoProject(source, target)) return {"", true};
+  if (target != ReadIni(file, section, key, "")) WriteIni(file, section, key, target);
+  return {target, false};
+}
+
 ImageKeyResult StoreImageKey(const std::string& file, const std::string& section, const std::string& key,
                              const std::string& path, const std::string& subFolder, const std::string& defaultFile,
                              const std::string& spareFile) {
@@ -247,29 +266,22 @@ ImageKeyResult StoreImageKey(const std::string& file, const std::string& section
     WriteIni(file, section, key, std::nullopt);
     return {};
   }
+  if (LeftAsLoaded(file, section, key, path)) return {};
   // Inside the project, written with the project folder as its start.
   std::string value = path;
   std::string prefix = gProjectFolder + "\\";
   if (!gProjectFolder.empty() && value.compare(0, prefix.size(), prefix) == 0) value.erase(0, prefix.size());
-  ImageKeyPlan* rehearsal = RehearsingPlan(file);
   if (value.find(":\\") != 1) {
-    if (rehearsal) rehearsal->Note(section, key, value);
+    if (ImageKeyPlan* rehearsal = RehearsingPlan(file)) rehearsal->Note(section, key, value);
     WriteIni(file, section, key, value);
     return {};
   }
-  // An outside image finds its place in the save itself.
-  if (rehearsal) return {};
-
   // Outside the project: copied under the key's current file, or under the
-  // default name while the key names no file inside the project; never
-  // over a file that another key names.
-  std::string stored = ReadIni(file, section, key, "");
-  std::string target = stored;
-  if (!IsInsideProject(target) || NamedByAnotherKey(file, section, key, target))
-    target = FreeTarget(file, section, key, subFolder, defaultFile.empty() ? NameOf(value) : defaultFile, spareFile);
-  if (!CopyIntoProject(value, target)) return {"", true};
-  if (target != stored) WriteIni(file, section, key, target);
-  return {target, false};
+  // default name while the key names no file inside the project.
+  auto inFolder = [&subFolder](const std::string& name) { return subFolder.empty() ? name : subFolder + "\\" + name; };
+  return CopyImageIn(file, section, key, value, ReadIni(file, section, key, ""),
+                     inFolder(defaultFile.empty() ? NameOf(value) : defaultFile),
+                     spareFile.empty() ? "" : inFolder(spareFile));
 }
 
 std::string SaveImageKey(const std::string& file, const std::string& section, const std::string& key,

@@ -94,20 +94,34 @@ ImageKeyPlan* RehearsingPlan(const std::string& file);
 bool NamedByAnotherKey(const std::string& file, const std::string& section, const std::string& key,
                        const std::string& target);
 
+// True when path is the value that [section] key holds in file now: an
+// image loaded from the file and left alone, which a save writes back as it
+// stands and never copies (a rehearsal notes it). False for an empty path.
+bool LeftAsLoaded(const std::string& file, const std::string& section, const std::string& key,
+                  const std::string& path);
+
+// Copies source, an image from outside the project that the user gave, into
+// the project for [section] key of file, and writes the key once the copy
+// succeeded. The copy goes to preferred (the key's current file, or a name
+// made from it) while that lies inside the project and no other key names
+// it (NamedByAnotherKey); else to newName; else, where that is named too, to
+// the first of spareName (or newName) numbered 2, 3 ... that no other key
+// names. A rehearsal copies nothing: the place is found in the save itself.
+ImageKeyResult CopyImageIn(const std::string& file, const std::string& section, const std::string& key,
+                           const std::string& source, const std::string& preferred, const std::string& newName,
+                           const std::string& spareName = "");
+
 // Stores an image key of section in file (gSkinIni) from path, the text of
 // the page's image box:
 // - an empty path deletes the key;
+// - a path that is the key's value now is left as it stands (LeftAsLoaded);
 // - a path inside the project (written with the project folder as its
 //   start, in the same letter case) or any other path without a drive is
 //   written as the project-relative value;
-// - a file outside the project is copied into it under the key's current
-//   value, or under subFolder\defaultFile while the key has none (or one
-//   that would lie outside the project), and the key is written once the
-//   copy succeeded.
-// A copy never replaces a file that another key of the file names: the
-// image then goes to subFolder\defaultFile, or when that is named too, to
-// the first of subFolder\spareFile, then the spare (or default) name
-// numbered 2, 3 ... that no other key names.
+// - a file outside the project is copied into it (CopyImageIn) under the
+//   key's current value, or under subFolder\defaultFile, then
+//   subFolder\spareFile numbered, where that file is outside the project or
+//   named by another key.
 ImageKeyResult StoreImageKey(const std::string& file, const std::string& section, const std::string& key,
                              const std::string& path, const std::string& subFolder, const std::string& defaultFile,
                              const std::string& spareFile = "");

@@ -136,23 +136,21 @@ void frmTarnell::SavePreview() {
     WriteIni(gSkinIni, "General", "Preview", std::nullopt);
     return;
   }
+  if (LeftAsLoaded(gSkinIni, "General", "Preview", path)) return;
   if (!IsAbsolutePath(path)) {
     WriteIni(gSkinIni, "General", "Preview", path);
     return;
   }
   // A picture from outside the project is copied into it: over the stored
   // preview's name with the new picture's extension, or as "Preview" with
-  // that extension while none is stored inside the project.
+  // that extension while none is stored inside the project or another key
+  // names that file.
   std::string extension = ExtensionOf(path);
   std::string stored = ReadIni(gSkinIni, "General", "Preview", "");
-  std::string target = stored.empty() ? "" : WithoutExtension(stored) + extension;
-  if (!IsInsideProject(target)) target = "Preview" + extension;
-  if (!CopyIntoProject(path, target)) {
-    m_UncopiedImages.push_back(path);
-    return;
-  }
-  WriteIni(gSkinIni, "General", "Preview", target);
-  txtPreview.SetText(target);
+  ImageKeyResult result = CopyImageIn(gSkinIni, "General", "Preview", path,
+                                      stored.empty() ? "" : WithoutExtension(stored) + extension, "Preview" + extension);
+  KeepUncopied(result, path);
+  if (!result.copiedAs.empty()) txtPreview.SetText(result.copiedAs);
 }
 
 // ---------------------------------------------------------------- Frame
