@@ -8,7 +8,10 @@
 #include <map>
 
 #include "core/globals.h"
+#include "core/icon_catalogue.h"
 #include "core/project_host.h"
+#include "icon_pages_support.h"
+#include "mainwindow/embedded_pages.h"
 #include "project_support.h"
 
 namespace {
@@ -16,6 +19,7 @@ namespace {
 using namespace main_window_tests;
 using testing_support::ReadFile;
 using testing_support::ScriptedPrompter;
+using testing_support::WriteFile;
 using Texts = std::vector<std::string>;
 
 const char kOpenFail[] =
@@ -176,6 +180,126 @@ TEST_F(LifeTest, AnImageThatCannotBeCopiedIntoTheProjectFailsTheSave) {
   EXPECT_TRUE(core::gModified);
   EXPECT_EQ(Saved()["global"]["animateloading"], "control\\a.png");
   EXPECT_EQ(form.txtLoading.Text(), missing);
+}
+
+// Every file under folder, as paths relative to it.
+Texts FilesUnder(const std::string& folder, const std::string& prefix = "") {
+  Texts files;
+  for (const std::string& file : core::gFileSystem.FileNames(folder)) files.push_back(prefix + file);
+  for (const std::string& sub : core::gFileSystem.SubFolderNames(folder))
+    for (const std::string& file : FilesUnder(folder + "\\" + sub, prefix + sub + "\\")) files.push_back(file);
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+class ImageSaveTest : public IconPagesTest {};
+
+TEST_F(ImageSaveTest, ASaveCopiesOnlyPicturesTheUserGaveAndWritesLoadedPathsBackAsTheyStand) {
+  struct Row {
+    ui::TextBox* box;
+    const char* section;
+    const char* key;
+    const char* copiedAs;  // where a picture the user gives goes
+  };
+  const Row rows[] = {
+      {&form.txtFrameImage, "Global", "CustomFrame.Image", "control\\main_frame.png"},
+      {&form.txtPreview, "General", "Preview", "Preview.png"},
+      {&mainwindow::gTabBarPage->TabActive.txtImage, "TabBar", "Tab.Active.Image", "control\\tab_active.png"},
+      {&mainwindow::gBackgroundsPage->MainBkgnd.txtImage, "Backgrounds", "MainPanel.Image", "control\\mainpanel_bg.png"},
+      {&form.SideBarTabNormal.image.txtImage, "SideBar", "Tab.Normal.Image", "control\\sidebar_tab_normal.png"},
+      {&form.ComboNormal.txtImage, "ComboBox", "Background.Normal.Image", "control\\combo_bg_normal.png"},
+      {&form.txtHover, "Icons", "Back.Hover", "toolbar\\24_Back_hover.png"}};
+  // A skin naming files of the user's by their full paths.
+  std::string folder = WriteProject("Own", "[General]\r\nName=Own\r\n[Icons]\r\nBack=toolbar\\24_Back.png\r\n");
+  std::string ini = folder + "\\pelto.ini";
+  auto mine = [this](const Row& r) { return *this / ("Mine\\" + std::string(r.key)); };
+  for (const Row& r : rows) core::WriteIni(ini, r.section, r.key, WriteFile(mine(r), r.key));
+  Open(folder);
+  // The Back button changes, its loaded hover image stays.
+  Type(form.txtPressed, "toolbar\\p.png");
+  Texts before = FilesUnder(folder);
+  Save();
+  EXPECT_EQ(FilesUnder(folder), before);
+  for (const Row& r : rows) {
+    EXPECT_EQ(core::ReadIni(ini, r.section, r.key), mine(r));
+    EXPECT_EQ(r.box->Text(), mine(r));
+  }
+  // Pictures the user gives are copied in.
+  for (const Row& r : rows) r.box->SetText(WriteFile(*this / ("Given\\" + std::string(r.key) + ".png"), r.section));
+  Save();
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.key);
+    EXPECT_EQ(core::ReadIni(ini, r.section, r.key), r.copiedAs);
+    EXPECT_EQ(ReadFile(folder + "\\" + r.copiedAs), r.section);
+    EXPECT_EQ(r.box->Text(), r.copiedAs);
+  }
+}
+
+TEST_F(ImageSaveTest, AnIconButtonOrPreviewCopyNeverReplacesAPictureAnotherKeyNames) {
+  struct Case {
+    const char* sections;  // what pelto.ini holds after the name
+    std::function<ui::TextBox&()> give;  // selects the entry, returns its box
+    const char* section;
+    const char* key;
+    const char* saved;  // what the key names after the save
+  };
+  auto smallIcon = [this](int tile) {
+    return [this, tile]() -> ui::TextBox& {
+      Press(tile < 0 ? form.picSmallIcon(0) : form.picMiscIcon(tile));
+      return form.txtSmallPath;
+    };
+  };
+  auto hover = [this]() -> ui::TextBox& { return form.txtHover; };
+  auto preview = [this]() -> ui::TextBox& { return form.txtPreview; };
+  const Case cases[] = {
+      {"[Global]\r\nCustomFrame.Image=toolbar\\16_Back.png\r\n[Icons16]\r\nBack=toolbar\\16_Back.png\r\n",
+       smallIcon(-1), "Icons16", "Back", "toolbar\\16_Back2.png"},
+      {"[TabBar]\r\nTab.Hover.Image=toolbar\\24_Back_hover.png\r\n"
+       "[Icons]\r\nBack=toolbar\\24_Back.png\r\nBack.Hover=toolbar\\24_Back_hover.png\r\n",
+       hover, "Icons", "Back.Hover", "toolbar\\24_Back_hover2.png"},
+      // The new file's name, default or derived, is taken.
+      {"[Global]\r\nCustomFrame.Image=toolbar\\16_Back.png\r\n", smallIcon(-1), "Icons16", "Back",
+       "toolbar\\16_Back2.png"},
+      {"[TabBar]\r\nTab.Hover.Image=toolbar\\24_Back_hover.png\r\n[Icons]\r\nBack=toolbar\\24_Back.png\r\n", hover,
+       "Icons", "Back.Hover", "toolbar\\24_Back_hover2.png"},
+      {"[Global]\r\nCustomFrame.Image=Preview.png\r\n", preview, "General", "Preview", "Preview2.png"},
+      // Both entries of one key share their file; without sharing, the copy
+      // replaces the key's own file.
+      {"[Icons16]\r\nOpenInNew=misc\\16_OpenInNew.png\r\n", smallIcon(56), "Icons16", "OpenInNew",
+       "misc\\16_OpenInNew.png"},
+      {"Preview=shot.png\r\n[Icons16]\r\nBack=toolbar\\16_Back.png\r\n", smallIcon(-1), "Icons16", "Back",
+       "toolbar\\16_Back.png"},
+      {"Preview=shot.png\r\n[Icons16]\r\nBack=toolbar\\16_Back.png\r\n", preview, "General", "Preview", "shot.png"}};
+  std::string art = WriteFile(*this / "Art\\new.png", "the new picture");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.sections) + c.key);
+    std::string text = std::string("[General]\r\nName=Shared\r\n") + c.sections;
+    std::string folder = WriteProject("Shared", text);
+    // Every file the project names holds its own name.
+    auto values = testing_support::ParseIniText(text);
+    values["general"].erase("name");
+    for (const auto& [section, keys] : values)
+      for (const auto& [key, value] : keys) WriteFile(folder + "\\" + value, value);
+    Open(folder);
+    Save();
+    std::string plain = ReadFile(core::gSkinIni);
+    c.give().SetText(art);
+    Save();
+    EXPECT_EQ(core::ReadIni(core::gSkinIni, c.section, c.key), c.saved);
+    EXPECT_EQ(ReadFile(folder + "\\" + c.saved), "the new picture");
+    EXPECT_EQ(c.give().Text(), c.saved);
+    EXPECT_EQ(core::gMiscIconPaths[30], core::gMiscIconPaths[56]);
+    for (const auto& [section, keys] : values)
+      for (const auto& [key, value] : keys)
+        if (value != c.saved) {
+          EXPECT_EQ(ReadFile(folder + "\\" + value), value);
+        }
+    // A key that keeps its file leaves pelto.ini as a plain save wrote it.
+    if (core::EqualsNoCase(values[core::ToLower(c.section)][core::ToLower(c.key)], c.saved)) {
+      EXPECT_EQ(ReadFile(core::gSkinIni), plain);
+    }
+    testing_support::RemoveTree(folder);
+  }
 }
 
 // The main window as the loader's host, recording the loads and letting a
