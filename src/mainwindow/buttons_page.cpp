@@ -4,10 +4,6 @@
 // writes them through SaveIcons). The selected button is the tile with the
 // highlight colour: each edit first finds it, since the Icons page sets the
 // shared gIconGroup and gIconIndex as well.
-#include <cmath>
-#include <cstdlib>
-#include <optional>
-
 #include "core/files.h"
 #include "core/globals.h"
 #include "core/icon_catalogue.h"
@@ -27,19 +23,6 @@ std::string Trim(const std::string& text) {
   size_t first = text.find_first_not_of(' ');
   if (first == std::string::npos) return {};
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-// A draw-background text as a check-box state: its number, rounded, when
-// it is one (0, 1 or 2); nothing otherwise.
-std::optional<int> CheckState(const std::string& text) {
-  std::string t = Trim(text);
-  if (t.empty()) return std::nullopt;
-  char* end = nullptr;
-  double value = std::strtod(t.c_str(), &end);
-  if (end != t.c_str() + t.size() || !std::isfinite(value)) return std::nullopt;
-  double rounded = std::nearbyint(value);
-  if (rounded < ui::CheckBox::kUnchecked || rounded > ui::CheckBox::kGrayed) return std::nullopt;
-  return static_cast<int>(rounded);
 }
 
 }  // namespace
@@ -154,10 +137,11 @@ void frmTarnell::SelectButton(int group, int index) {
     for (size_t f = 0; f < std::size(paddingBoxes) && f < fields.size(); ++f) paddingBoxes[f]->SetText(fields[f]);
   }
 
-  // The stored flag stays as it is; buttons without one show the box clear
-  // and disabled.
+  // The stored flag stays as it is, read as every other flag (a text that is
+  // no state leaves the box as it was); buttons without one show the box
+  // clear and disabled.
   if (index < t.keysWithDrawBG) {
-    if (std::optional<int> state = CheckState(t.drawBG[index])) chkDrawBG.SetValue(*state);
+    pages::SetCheckFromText(chkDrawBG, t.drawBG[index]);
     chkDrawBG.SetEnabled(true);
   } else {
     chkDrawBG.SetValue(ui::CheckBox::kUnchecked);

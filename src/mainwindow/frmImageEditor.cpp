@@ -41,8 +41,11 @@ void frmImageEditor::Form_Load() {
   }
 }
 
-// Typing replaces the whole command.
-void frmImageEditor::Form_Activate() { txtEditor.SelectAll(); }
+// Typing replaces the whole command: the keys go to the box, its text selected.
+void frmImageEditor::Form_Activate() {
+  txtEditor.SetFocus();
+  txtEditor.SelectAll();
+}
 
 void frmImageEditor::Form_KeyDown(int& keyCode, int) {
   if (keyCode == VK_ESCAPE) {

@@ -9,6 +9,7 @@
 #include "core/globals.h"
 #include "core/program.h"
 #include "icon_pages_support.h"
+#include "pages/element_editors.h"
 
 namespace {
 
@@ -73,6 +74,23 @@ TEST_F(ButtonsPageTest, AnyMouseButtonSelectsAndFillsTheEditorsWhoseEditsGoIntoT
     EXPECT_EQ(form.chkDrawBG.Enabled(), enabled);
   }
   EXPECT_EQ(gTabButtonDrawBG[3], "1");
+  // It reads the flag as every page does, in the user's decimal mark; a text
+  // that is no state leaves the box as the last button had it.
+  auto separator = pages::DecimalSeparator;
+  using Flag = std::tuple<const char*, const char*, ui::PictureBox&, int>;  // mark, text, button before, box value
+  for (auto [mark, text, before, value] :
+       {Flag{",", "1,0", form.picBigIcon(1), 1}, Flag{".", "0x1", form.picBigIcon(1), 0},
+        Flag{".", "1e0", form.picBigIcon(1), 0}, Flag{".", "1.5", form.picBigIcon(1), 0},
+        Flag{".", "1.5", form.picBigIcon(0), 1}, Flag{".", " 1 ", form.picBigIcon(1), 1},
+        Flag{".", "1.0", form.picBigIcon(1), 1}}) {
+    SCOPED_TRACE(text);
+    pages::DecimalSeparator = [mark] { return std::string(mark); };
+    gTabButtonDrawBG[1] = text;
+    Press(before);
+    Press(form.picTabIcon(1));
+    EXPECT_EQ(form.chkDrawBG.Value(), value);
+  }
+  pages::DecimalSeparator = separator;
   EXPECT_FALSE(gModified);
   // Selecting a button again refills the editors and changes nothing.
   Press(form.picWinIcon(1));
@@ -141,6 +159,7 @@ TEST_F(ButtonsPageTest, AnyMouseButtonSelectsAndFillsTheEditorsWhoseEditsGoIntoT
                "0", "0", "3 3 3 3"}));
   EXPECT_EQ(ReadFile(folder + "\\toolbar\\24_back_pressed.png"), ReadFile(art));
   EXPECT_EQ(icons.count("back.padding") + icons.count("refresh.drawbackground"), 0u);
+  EXPECT_EQ(icons["tabsidebar.drawbackground"], "1.0");  // written back as it was
   EXPECT_EQ(form.txtPressed.Text(), "toolbar\\24_back_pressed.png");
   EXPECT_FALSE(gModified);
 }

@@ -32,6 +32,8 @@ TEST_F(ImageEditorTest, OkAndEnterStoreTheCommandAsTypedAndCancelAndEscapeNothin
       EXPECT_EQ(GetWindow(d.hWnd(), GW_OWNER), form.hWnd());
       EXPECT_EQ(d.txtEditor.Text(), kPaint);
       EXPECT_EQ(d.txtEditor.SelLength(), static_cast<int>(sizeof kPaint - 1));
+      EXPECT_EQ(GetFocus(), d.txtEditor.hWnd());
+      EXPECT_EQ(SendMessageA(d.txtEditor.hWnd(), EM_GETSEL, 0, 0), MAKELRESULT(0, sizeof kPaint - 1));
       if (typed) d.txtEditor.SetText(typed);
       if (browsed) SendMessageA(d.cmdBrowse.hWnd(), BM_CLICK, 0, 0);
       if (close == IDOK || close == IDCANCEL)

@@ -38,6 +38,12 @@ TEST_F(SideBarPageTest, ASaveWritesWhatThePageShowsByEachStyleAndKeepsUnknownKey
       {"titlebackground.image.stretch", "0"}, {"titlebackground.image.startoffset", "0"},
       {"titlebackground.image.endoffset", "0"}, {"flipsettings", "1"}, {"unknown.key", "stays"}};
   EXPECT_EQ(Saved()["sidebar"], expected);
+  // The flip box is saved as it shows.
+  for (const char* flip : {"0", "1"}) {
+    SendMessageA(form.chkFlipSettings.hWnd(), BM_CLICK, 0, 0);
+    Save();
+    EXPECT_EQ(Saved()["sidebar"]["flipsettings"], flip);
+  }
   // However often its item is picked, the image style shows its panel.
   for (int pick = 0; pick < 2; ++pick) editor_tests::PickItem(form.SideBarTabBkgnd.cboStyle, 0);
   EXPECT_TRUE(form.SideBarTabBkgnd.picImageBase.Visible());

@@ -24,6 +24,18 @@ class NavigatorMapTest : public main_window_tests::ProjectTest {
     SendMessageA(h, msg, keys, MAKELPARAM(at.x, at.y));
     if (msg != WM_MOUSEMOVE) SendMessageA(h, msg + 1, 0, MAKELPARAM(at.x, at.y));
   }
+  // The window a click at the middle of a control of the main window reaches:
+  // the control itself, unless something covers it.
+  HWND Reached(HWND control) {
+    RECT rc{};
+    GetClientRect(control, &rc);
+    POINT at{rc.right / 2, rc.bottom / 2};
+    HWND h = form.hWnd();
+    MapWindowPoints(control, h, &at, 1);
+    for (HWND child; (child = ChildWindowFromPointEx(h, at, CWP_SKIPINVISIBLE)) && child != h; h = child)
+      MapWindowPoints(h, child, &at, 1);
+    return h;
+  }
   // The status text and the outlined pieces.
   std::string Shown() {
     std::string shown = nav.lblStatus.Caption();
@@ -65,7 +77,8 @@ TEST_F(NavigatorMapTest, APieceIsNamedWhenPointedAtAndOnceAProjectIsOpenLeadsToI
       {{700, 340}, "Status Bar Background #2", 5, "txtStatusBarBkgndImage"},
       // The default skin's title background is a gradient.
       {{100, 100}, "Side Bar Title Background #3", 7, "txtSideBarTitleBkgndStartColor"},
-      {{50, 88}, "Active Tab #12", 6, "txtTabActiveImage"},
+      {{50, 75}, "Tab Progress Animation #31", 6, "txtTabProgressImage"},  // the Tab Bar page's second sub-page
+      {{50, 88}, "Active Tab #12", 6, "txtTabActiveImage"},                  // and back to its first
       {{295, 75}, "Tab Close Button #24", 6, "txtTabCloseNormalImage"},
       {{80, 18}, "Titre #14", 4, "txtCaptionTextColor"},
       {{400, 15}, "Menu names #16", 4, "txtToolbarNormalTextColor"},
@@ -94,6 +107,7 @@ TEST_F(NavigatorMapTest, APieceIsNamedWhenPointedAtAndOnceAProjectIsOpenLeadsToI
                                                        : form.FindControl(target));
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->HasFocus());
+    EXPECT_EQ(Reached(box->hWnd()), box->hWnd());  // on the sub-page that shows
     EXPECT_FALSE(box->Text().empty());
     EXPECT_EQ(box->SelStart(), 0);
     EXPECT_EQ(box->SelLength(), std::min<int>(200, static_cast<int>(box->Text().size())));
