@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <tuple>
 
 #include "core/globals.h"
 #include "core/icon_catalogue.h"
@@ -236,68 +237,51 @@ TEST_F(ImageSaveTest, ASaveCopiesOnlyPicturesTheUserGaveAndWritesLoadedPathsBack
 }
 
 TEST_F(ImageSaveTest, AnIconButtonOrPreviewCopyNeverReplacesAPictureAnotherKeyNames) {
-  struct Case {
-    const char* sections;  // what pelto.ini holds after the name
-    std::function<ui::TextBox&()> give;  // selects the entry, returns its box
-    const char* section;
-    const char* key;
-    const char* saved;  // what the key names after the save
-  };
-  auto smallIcon = [this](int tile) {
-    return [this, tile]() -> ui::TextBox& {
-      Press(tile < 0 ? form.picSmallIcon(0) : form.picMiscIcon(tile));
-      return form.txtSmallPath;
-    };
-  };
-  auto hover = [this]() -> ui::TextBox& { return form.txtHover; };
-  auto preview = [this]() -> ui::TextBox& { return form.txtPreview; };
+  // What pelto.ini holds after the name, the tile selected first, the box
+  // given a picture, and what its key names after the save.
+  using Case = std::tuple<const char*, ui::PictureBox*, ui::TextBox*, const char*, const char*, const char*>;
+  ui::TextBox* small = &form.txtSmallPath;
   const Case cases[] = {
       {"[Global]\r\nCustomFrame.Image=toolbar\\16_Back.png\r\n[Icons16]\r\nBack=toolbar\\16_Back.png\r\n",
-       smallIcon(-1), "Icons16", "Back", "toolbar\\16_Back2.png"},
+       &form.picSmallIcon(0), small, "Icons16", "Back", "toolbar\\16_Back2.png"},
       {"[TabBar]\r\nTab.Hover.Image=toolbar\\24_Back_hover.png\r\n"
        "[Icons]\r\nBack=toolbar\\24_Back.png\r\nBack.Hover=toolbar\\24_Back_hover.png\r\n",
-       hover, "Icons", "Back.Hover", "toolbar\\24_Back_hover2.png"},
-      // The new file's name, default or derived, is taken.
-      {"[Global]\r\nCustomFrame.Image=toolbar\\16_Back.png\r\n", smallIcon(-1), "Icons16", "Back",
-       "toolbar\\16_Back2.png"},
-      {"[TabBar]\r\nTab.Hover.Image=toolbar\\24_Back_hover.png\r\n[Icons]\r\nBack=toolbar\\24_Back.png\r\n", hover,
-       "Icons", "Back.Hover", "toolbar\\24_Back_hover2.png"},
-      {"[Global]\r\nCustomFrame.Image=Preview.png\r\n", preview, "General", "Preview", "Preview2.png"},
+       nullptr, &form.txtHover, "Icons", "Back.Hover", "toolbar\\24_Back_hover2.png"},
+      // The derived name, or the preview's, is taken.
+      {"[TabBar]\r\nTab.Hover.Image=toolbar\\24_Back_hover.png\r\n[Icons]\r\nBack=toolbar\\24_Back.png\r\n", nullptr,
+       &form.txtHover, "Icons", "Back.Hover", "toolbar\\24_Back_hover2.png"},
+      {"[Global]\r\nCustomFrame.Image=Preview.png\r\n", nullptr, &form.txtPreview, "General", "Preview",
+       "Preview2.png"},
       // Both entries of one key share their file; without sharing, the copy
       // replaces the key's own file.
-      {"[Icons16]\r\nOpenInNew=misc\\16_OpenInNew.png\r\n", smallIcon(56), "Icons16", "OpenInNew",
+      {"[Icons16]\r\nOpenInNew=misc\\16_OpenInNew.png\r\n", &form.picMiscIcon(56), small, "Icons16", "OpenInNew",
        "misc\\16_OpenInNew.png"},
-      {"Preview=shot.png\r\n[Icons16]\r\nBack=toolbar\\16_Back.png\r\n", smallIcon(-1), "Icons16", "Back",
-       "toolbar\\16_Back.png"},
-      {"Preview=shot.png\r\n[Icons16]\r\nBack=toolbar\\16_Back.png\r\n", preview, "General", "Preview", "shot.png"}};
+      {"Preview=shot.png\r\n[Icons16]\r\nBack=toolbar\\16_Back.png\r\n", &form.picSmallIcon(0), small, "Icons16",
+       "Back", "toolbar\\16_Back.png"}};
   std::string art = WriteFile(*this / "Art\\new.png", "the new picture");
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.sections) + c.key);
-    std::string text = std::string("[General]\r\nName=Shared\r\n") + c.sections;
+  for (auto [sections, tile, box, section, key, saved] : cases) {
+    SCOPED_TRACE(std::string(sections) + key);
+    std::string text = std::string("[General]\r\nName=Shared\r\n") + sections;
     std::string folder = WriteProject("Shared", text);
     // Every file the project names holds its own name.
     auto values = testing_support::ParseIniText(text);
     values["general"].erase("name");
-    for (const auto& [section, keys] : values)
-      for (const auto& [key, value] : keys) WriteFile(folder + "\\" + value, value);
+    for (const auto& [s, keys] : values)
+      for (const auto& [k, value] : keys) WriteFile(folder + "\\" + value, value);
     Open(folder);
     Save();
     std::string plain = ReadFile(core::gSkinIni);
-    c.give().SetText(art);
+    if (tile) Press(*tile);
+    box->SetText(art);
     Save();
-    EXPECT_EQ(core::ReadIni(core::gSkinIni, c.section, c.key), c.saved);
-    EXPECT_EQ(ReadFile(folder + "\\" + c.saved), "the new picture");
-    EXPECT_EQ(c.give().Text(), c.saved);
+    EXPECT_EQ((Texts{core::ReadIni(core::gSkinIni, section, key), box->Text(), ReadFile(folder + "\\" + saved)}),
+              (Texts{saved, saved, "the new picture"}));
     EXPECT_EQ(core::gMiscIconPaths[30], core::gMiscIconPaths[56]);
-    for (const auto& [section, keys] : values)
-      for (const auto& [key, value] : keys)
-        if (value != c.saved) {
-          EXPECT_EQ(ReadFile(folder + "\\" + value), value);
-        }
+    for (const auto& [s, keys] : values)
+      for (const auto& [k, value] : keys)
+        EXPECT_TRUE(value == saved || ReadFile(folder + "\\" + value) == value) << value;
     // A key that keeps its file leaves pelto.ini as a plain save wrote it.
-    if (core::EqualsNoCase(values[core::ToLower(c.section)][core::ToLower(c.key)], c.saved)) {
-      EXPECT_EQ(ReadFile(core::gSkinIni), plain);
-    }
+    EXPECT_TRUE(values[core::ToLower(section)][core::ToLower(key)] != saved || ReadFile(core::gSkinIni) == plain);
     testing_support::RemoveTree(folder);
   }
 }

@@ -77,8 +77,9 @@ TEST_F(NavigatorMapTest, APieceIsNamedWhenPointedAtAndOnceAProjectIsOpenLeadsToI
       {{700, 340}, "Status Bar Background #2", 5, "txtStatusBarBkgndImage"},
       // The default skin's title background is a gradient.
       {{100, 100}, "Side Bar Title Background #3", 7, "txtSideBarTitleBkgndStartColor"},
-      {{50, 75}, "Tab Progress Animation #31", 6, "txtTabProgressImage"},  // the Tab Bar page's second sub-page
-      {{50, 88}, "Active Tab #12", 6, "txtTabActiveImage"},                  // and back to its first
+      // The Tab Bar page's second sub-page, then a piece of its first.
+      {{50, 75}, "Tab Progress Animation #31", 6, "txtTabProgressImage"},
+      {{50, 88}, "Active Tab #12", 6, "txtTabActiveImage"},
       {{295, 75}, "Tab Close Button #24", 6, "txtTabCloseNormalImage"},
       {{80, 18}, "Titre #14", 4, "txtCaptionTextColor"},
       {{400, 15}, "Menu names #16", 4, "txtToolbarNormalTextColor"},
