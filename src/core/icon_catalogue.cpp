@@ -166,7 +166,7 @@ class ImageSaver {
     // From outside the project: onto the file the key names, else under a
     // new name, as page images go. The key changes only once the file is in
     // place.
-    ImageKeyResult result = CopyImageIn(gSkinIni, section, key, v, ReadIni(gSkinIni, section, key, ""), newName());
+    ImageKeyResult result = CopyImageIn(gSkinIni, section, key, v, newName());
     if (result.copyFailed) uncopied_.push_back(v);
     if (!result.copiedAs.empty()) value = result.copiedAs;
   }

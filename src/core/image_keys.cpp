@@ -247,15 +247,16 @@ bool LeftAsLoaded(const std::string& file, const std::string& section, const std
 }
 
 ImageKeyResult CopyImageIn(const std::string& file, const std::string& section, const std::string& key,
-                           const std::string& source, const std::string& preferred, const std::string& newName,
-                           const std::string& spareName) {
+                           const std::string& source, const std::string& newName, const std::string& spareName,
+                           const std::optional<std::string>& preferred) {
   // An image from outside finds its place in the save itself.
   if (RehearsingPlan(file)) return {};
-  std::string target = preferred;
+  std::string stored = ReadIni(file, section, key, "");
+  std::string target = preferred.value_or(stored);
   if (!IsInsideProject(target) || NamedByAnotherKey(file, section, key, target))
     target = FreeTarget(file, section, key, newName, spareName);
   if (!CopyIntoProject(source, target)) return {"", true};
-  if (target != ReadIni(file, section, key, "")) WriteIni(file, section, key, target);
+  if (target != stored) WriteIni(file, section, key, target);
   return {target, false};
 }
 
@@ -279,8 +280,7 @@ ImageKeyResult StoreImageKey(const std::string& file, const std::string& section
   // Outside the project: copied under the key's current file, or under the
   // default name while the key names no file inside the project.
   auto inFolder = [&subFolder](const std::string& name) { return subFolder.empty() ? name : subFolder + "\\" + name; };
-  return CopyImageIn(file, section, key, value, ReadIni(file, section, key, ""),
-                     inFolder(defaultFile.empty() ? NameOf(value) : defaultFile),
+  return CopyImageIn(file, section, key, value, inFolder(defaultFile.empty() ? NameOf(value) : defaultFile),
                      spareFile.empty() ? "" : inFolder(spareFile));
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -102,14 +103,14 @@ bool LeftAsLoaded(const std::string& file, const std::string& section, const std
 
 // Copies source, an image from outside the project that the user gave, into
 // the project for [section] key of file, and writes the key once the copy
-// succeeded. The copy goes to preferred (the key's current file, or a name
-// made from it) while that lies inside the project and no other key names
-// it (NamedByAnotherKey); else to newName; else, where that is named too, to
+// succeeded. The copy goes to preferred (by default the key's current
+// file) while that lies inside the project and no other key names it
+// (NamedByAnotherKey); else to newName; else, where that is named too, to
 // the first of spareName (or newName) numbered 2, 3 ... that no other key
 // names. A rehearsal copies nothing: the place is found in the save itself.
 ImageKeyResult CopyImageIn(const std::string& file, const std::string& section, const std::string& key,
-                           const std::string& source, const std::string& preferred, const std::string& newName,
-                           const std::string& spareName = "");
+                           const std::string& source, const std::string& newName, const std::string& spareName = "",
+                           const std::optional<std::string>& preferred = std::nullopt);
 
 // Stores an image key of section in file (gSkinIni) from path, the text of
 // the page's image box:

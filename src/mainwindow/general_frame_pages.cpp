@@ -147,8 +147,8 @@ void frmTarnell::SavePreview() {
   // names that file.
   std::string extension = ExtensionOf(path);
   std::string stored = ReadIni(gSkinIni, "General", "Preview", "");
-  ImageKeyResult result = CopyImageIn(gSkinIni, "General", "Preview", path,
-                                      stored.empty() ? "" : WithoutExtension(stored) + extension, "Preview" + extension);
+  ImageKeyResult result = CopyImageIn(gSkinIni, "General", "Preview", path, "Preview" + extension, "",
+                                      stored.empty() ? "" : WithoutExtension(stored) + extension);
   KeepUncopied(result, path);
   if (!result.copiedAs.empty()) txtPreview.SetText(result.copiedAs);
 }
