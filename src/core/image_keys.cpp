@@ -82,8 +82,8 @@ bool SamePath(const std::string& a, const std::string& b) {
   return !fullA.empty() && EqualsNoCase(fullA, NormalisedPath(b));
 }
 
-// Every key=value line of every section of file, without the line of
-// [section] key itself.
+// The value of every key=value line of every section of file, as ReadIni
+// reads it (ProfileValue), without the line of [section] key itself.
 std::vector<std::string> OtherKeyValues(const std::string& file, const std::string& section, const std::string& key) {
   std::vector<std::string> values;
   // A buffer that was filled to its end may have lost lines: a larger one.
@@ -109,26 +109,10 @@ std::vector<std::string> OtherKeyValues(const std::string& file, const std::stri
       std::string lineKey = text.substr(0, equals);
       lineKey.erase(lineKey.find_last_not_of(" \t") + 1);
       if (EqualsNoCase(name, section) && EqualsNoCase(lineKey, key)) continue;
-      values.push_back(text.substr(equals + 1));
+      values.push_back(ProfileValue(text.substr(equals + 1)));
     }
   }
   return values;
-}
-
-// The project-relative newName when no other key names it, else the first
-// of spareName (or newName) numbered 2, 3 ... that no other key names.
-std::string FreeTarget(const std::string& file, const std::string& section, const std::string& key,
-                       const std::string& newName, const std::string& spareName) {
-  if (!NamedByAnotherKey(file, section, key, newName)) return newName;
-  std::string base = spareName.empty() ? newName : spareName;
-  size_t dot = base.find_last_of('.');
-  if (dot != std::string::npos && base.find_first_of("\\/", dot) != std::string::npos) dot = std::string::npos;
-  std::string stem = base.substr(0, dot);
-  std::string extension = dot == std::string::npos ? "" : base.substr(dot);
-  std::string target = base;
-  for (int number = 2; NamedByAnotherKey(file, section, key, target); ++number)
-    target = stem + std::to_string(number) + extension;
-  return target;
 }
 
 // The absolute, normalised path of the file that an image key's value names
@@ -189,6 +173,20 @@ bool NamedByAnotherKey(const std::string& file, const std::string& section, cons
   for (const ImageKeyPlan* plan = gImageKeyPlan; plan; plan = plan->outer_)
     if (plan->Names(file, section, key, target)) return true;
   return false;
+}
+
+std::string FreeTarget(const std::string& file, const std::string& section, const std::string& key,
+                       const std::string& newName, const std::string& spareName) {
+  if (!NamedByAnotherKey(file, section, key, newName)) return newName;
+  std::string base = spareName.empty() ? newName : spareName;
+  size_t dot = base.find_last_of('.');
+  if (dot != std::string::npos && base.find_first_of("\\/", dot) != std::string::npos) dot = std::string::npos;
+  std::string stem = base.substr(0, dot);
+  std::string extension = dot == std::string::npos ? "" : base.substr(dot);
+  std::string target = base;
+  for (int number = 2; NamedByAnotherKey(file, section, key, target); ++number)
+    target = stem + std::to_string(number) + extension;
+  return target;
 }
 
 // ---------------------------------------------------------------- ImageKeyPlan
@@ -267,11 +265,12 @@ ImageKeyResult StoreImageKey(const std::string& file, const std::string& section
     WriteIni(file, section, key, std::nullopt);
     return {};
   }
-  if (LeftAsLoaded(file, section, key, path)) return {};
-  // Inside the project, written with the project folder as its start.
+  // Inside the project, written with the project folder as its start: stored
+  // relative, even as loaded.
   std::string value = path;
   std::string prefix = gProjectFolder + "\\";
   if (!gProjectFolder.empty() && value.compare(0, prefix.size(), prefix) == 0) value.erase(0, prefix.size());
+  if (value == path && LeftAsLoaded(file, section, key, path)) return {};
   if (value.find(":\\") != 1) {
     if (ImageKeyPlan* rehearsal = RehearsingPlan(file)) rehearsal->Note(section, key, value);
     WriteIni(file, section, key, value);

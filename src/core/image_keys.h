@@ -95,6 +95,12 @@ ImageKeyPlan* RehearsingPlan(const std::string& file);
 bool NamedByAnotherKey(const std::string& file, const std::string& section, const std::string& key,
                        const std::string& target);
 
+// The project-relative newName when no other key of file than [section] key
+// names it (NamedByAnotherKey), else the first of spareName (or newName)
+// numbered 2, 3 ... that no other key names.
+std::string FreeTarget(const std::string& file, const std::string& section, const std::string& key,
+                       const std::string& newName, const std::string& spareName = "");
+
 // True when path is the value that [section] key holds in file now: an
 // image loaded from the file and left alone, which a save writes back as it
 // stands and never copies (a rehearsal notes it). False for an empty path.
@@ -115,10 +121,12 @@ ImageKeyResult CopyImageIn(const std::string& file, const std::string& section, 
 // Stores an image key of section in file (gSkinIni) from path, the text of
 // the page's image box:
 // - an empty path deletes the key;
-// - a path that is the key's value now is left as it stands (LeftAsLoaded);
 // - a path inside the project (written with the project folder as its
-//   start, in the same letter case) or any other path without a drive is
-//   written as the project-relative value;
+//   start, in the same letter case) is written as the project-relative
+//   value, even where the key holds it so now;
+// - any other path that is the key's value now is left as it stands
+//   (LeftAsLoaded);
+// - any other path without a drive is written as it is;
 // - a file outside the project is copied into it (CopyImageIn) under the
 //   key's current value, or under subFolder\defaultFile, then
 //   subFolder\spareFile numbered, where that file is outside the project or

@@ -90,10 +90,7 @@ const LanguageTexts* ReadLanguageFile(const std::string& file) {
     size_t eq = line.find('=');
     if (eq == std::string::npos || line[0] == ';') continue;
     std::string key = Trimmed(line.substr(0, eq));
-    std::string value = Trimmed(line.substr(eq + 1));
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
-      value = value.substr(1, value.size() - 2);
-    read.texts.emplace(key, value);
+    read.texts.emplace(key, ProfileValue(line.substr(eq + 1)));
   }
   return &(files[file] = std::move(read));
 }
@@ -122,6 +119,13 @@ std::string OneLine(const std::string& text) {
     }
   }
   return out;
+}
+
+std::string ProfileValue(const std::string& text) {
+  std::string value = Trimmed(text);
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+    value = value.substr(1, value.size() - 2);
+  return value;
 }
 
 std::string ReadIni(const std::string& file, const std::string& section, const std::string& key,

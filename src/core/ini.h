@@ -13,6 +13,11 @@ namespace core {
 std::string ReadIni(const std::string& file, const std::string& section, const std::string& key,
                     const std::string& def = "");
 
+// A value's text as the profile functions give it (ReadIni): blanks around
+// it removed and one pair of matching quotes, double or single, around it
+// dropped. For values read raw, a section's lines at a time.
+std::string ProfileValue(const std::string& text);
+
 // Writes key = value into [section] of file, creating both as needed. No
 // value (std::nullopt) deletes the key; an empty text writes "key=". Line
 // breaks cannot live in an INI value: each one is written as a blank.

@@ -224,6 +224,25 @@ TEST_F(ImageSaveTest, ASaveCopiesOnlyPicturesTheUserGaveAndWritesLoadedPathsBack
     EXPECT_EQ(ReadFile(folder + "\\" + r.copiedAs), r.section);
     EXPECT_EQ(r.box->Text(), r.copiedAs);
   }
+  // A full path into the project, loaded and left alone in a page box or in
+  // an untouched state of a changed button, is stored relative; nothing is
+  // copied and every file stays as it was.
+  const Row inside[] = {rows[0], rows[2], rows[6]};
+  for (const Row& r : inside) core::WriteIni(ini, r.section, r.key, folder + "\\" + r.copiedAs);
+  Open(folder);
+  Type(form.txtPressed, "toolbar\\p2.png");
+  auto files = [&folder] {
+    Texts all;
+    for (const char* sub : {"", "\\control", "\\toolbar"})
+      for (const std::string& name : core::gFileSystem.FileNames(folder + sub))
+        if (name != "pelto.ini") all.push_back(name + "=" + ReadFile(folder + sub + "\\" + name));
+    std::sort(all.begin(), all.end());
+    return all;
+  };
+  const Texts before = files();
+  Save();
+  for (const Row& r : inside) EXPECT_EQ(core::ReadIni(ini, r.section, r.key), r.copiedAs) << r.key;
+  EXPECT_EQ(files(), before);
 }
 
 TEST_F(ImageSaveTest, AnIconButtonOrPreviewCopyNeverReplacesAPictureAnotherKeyNames) {
@@ -231,6 +250,7 @@ TEST_F(ImageSaveTest, AnIconButtonOrPreviewCopyNeverReplacesAPictureAnotherKeyNa
   // given a picture, and what its key names after the save.
   using Case = std::tuple<const char*, ui::PictureBox*, ui::TextBox*, const char*, const char*, const char*>;
   ui::TextBox* small = &form.txtSmallPath;
+  ui::TextBox* tabActive = &mainwindow::gTabBarPage->TabActive.txtImage;
   const Case cases[] = {
       {"[Global]\r\nCustomFrame.Image=toolbar\\16_Back.png\r\n[Icons16]\r\nBack=toolbar\\16_Back.png\r\n",
        &form.picSmallIcon(0), small, "Icons16", "Back", "toolbar\\16_Back2.png"},
@@ -247,7 +267,21 @@ TEST_F(ImageSaveTest, AnIconButtonOrPreviewCopyNeverReplacesAPictureAnotherKeyNa
       {"[Icons16]\r\nOpenInNew=misc\\16_OpenInNew.png\r\n", &form.picMiscIcon(56), small, "Icons16", "OpenInNew",
        "misc\\16_OpenInNew.png"},
       {"Preview=shot.png\r\n[Icons16]\r\nBack=toolbar\\16_Back.png\r\n", &form.picSmallIcon(0), small, "Icons16",
-       "Back", "toolbar\\16_Back.png"}};
+       "Back", "toolbar\\16_Back.png"},
+      // A quoted value names its file: a key no page saves, an unchanged
+      // icon, the preview.
+      {"[Extra]\r\nPicture=\"toolbar\\16_Back.png\"\r\n[Icons16]\r\nBack=toolbar\\16_Back.png\r\n",
+       &form.picSmallIcon(0), small, "Icons16", "Back", "toolbar\\16_Back2.png"},
+      {"[TabBar]\r\nTab.Pinned.Image='toolbar\\24_Back_hover.png'\r\n"
+       "[Icons]\r\nBack=toolbar\\24_Back.png\r\nBack.Hover=toolbar\\24_Back_hover.png\r\n",
+       nullptr, &form.txtHover, "Icons", "Back.Hover", "toolbar\\24_Back_hover2.png"},
+      {"[Icons16]\r\nBack=\"control\\tab_active.png\"\r\n[TabBar]\r\nTab.Active.Image=control\\tab_active.png\r\n",
+       nullptr, tabActive, "TabBar", "Tab.Active.Image", "control\\tab_active2.png"},
+      {"Preview=\"toolbar\\16_Back.png\"\r\n[Icons16]\r\nBack=toolbar\\16_Back.png\r\n", &form.picSmallIcon(0),
+       small, "Icons16", "Back", "toolbar\\16_Back2.png"},
+      // A key of the same section that no page saves.
+      {"[TabBar]\r\nTab.Active.Image=control\\tab_active.png\r\nTab.Pinned.Image=control\\tab_active.png\r\n",
+       nullptr, tabActive, "TabBar", "Tab.Active.Image", "control\\tab_active2.png"}};
   std::string art = WriteFile(*this / "Art\\new.png", "the new picture");
   for (auto [sections, tile, box, section, key, saved] : cases) {
     SCOPED_TRACE(std::string(sections) + key);
@@ -256,6 +290,8 @@ TEST_F(ImageSaveTest, AnIconButtonOrPreviewCopyNeverReplacesAPictureAnotherKeyNa
     // Every file the project names holds its own name.
     auto values = testing_support::ParseIniText(text);
     values["general"].erase("name");
+    for (auto& [s, keys] : values)
+      for (auto& [k, value] : keys) value = core::ProfileValue(value);  // as Tarnell reads them
     for (const auto& [s, keys] : values)
       for (const auto& [k, value] : keys) WriteFile(folder + "\\" + value, value);
     Open(folder);
