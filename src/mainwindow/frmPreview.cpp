@@ -10,6 +10,7 @@
 #include "core/files.h"
 #include "core/gdiplus_images.h"
 #include "core/globals.h"
+#include "core/image_keys.h"
 #include "core/ini.h"
 #include "core/messages.h"
 #include "core/paths.h"
@@ -248,8 +249,11 @@ void frmPreview::cmdOK_Click() {
     ShowMessage("No picture of the browser has been captured.", MB_OK, self);
     return;
   }
-  const std::string target = gProjectFolder + "\\" + kPreviewFile;
-  const std::string old = GetFullPath(ReadIni(gSkinIni, "General", "Preview", ""));
+  // Preview.jpg, or Preview2.jpg, Preview3.jpg ... while another key names it.
+  const std::string name = FreeTarget(gSkinIni, "General", "Preview", kPreviewFile);
+  const std::string target = gProjectFolder + "\\" + name;
+  const std::string stored = ReadIni(gSkinIni, "General", "Preview", "");
+  const std::string old = GetFullPath(stored);
 
   // The picture is written aside first: the project's preview changes only
   // once the new one is complete.
@@ -271,15 +275,15 @@ void frmPreview::cmdOK_Click() {
     return;
   }
 
-  // The old preview image goes, whatever its name, unless it is read-only
-  // or lies outside the project.
+  // The old preview image goes, whatever its name, unless it is read-only,
+  // lies outside the project or another key names it too.
   if (!EqualsNoCase(NormalPath(old), NormalPath(target)) && IsInsideFolder(old, gProjectFolder) &&
-      gFileSystem.FileExists(old))
+      !NamedByAnotherKey(gSkinIni, "General", "Preview", stored) && gFileSystem.FileExists(old))
     gFileSystem.RemoveFile(old, false);
-  WriteIni(gSkinIni, "General", "Preview", std::string(kPreviewFile));
+  WriteIni(gSkinIni, "General", "Preview", name);
 
   frmTarnell& main = MainForm();
-  main.txtPreview.SetText(kPreviewFile);
+  main.txtPreview.SetText(name);
   LoadImageToPicture(GetFullPath(main.txtPreview.Text()), main.picPreview, -1, false);
   Unload();
 }

@@ -183,6 +183,38 @@ TEST_F(SkinPreviewTest, ARunningOrMinimizedBrowserIsCapturedAtOnceAndOnlyASavedO
   Capture([](frmPreview& d) { Click(d.cmdOK); });
   EXPECT_EQ(ReadFile(outside), "someone's own picture");
   EXPECT_EQ(ParseIni(core::gSkinIni)["general"]["preview"], "Preview.jpg");
+
+  // A picture another key names is neither deleted nor replaced: the capture
+  // goes to the first name no other key names. The old preview, the frame's
+  // and the tab's hover image, and where the capture goes.
+  const struct { const char* old; const char* frame; const char* hover; const char* saved; } shared[] = {
+      {"control\\main_frame.png", "control\\main_frame.png", "control\\tab_hover.png", "Preview.jpg"},
+      {"Preview.png", "control\\main_frame.png", "Preview.jpg", "Preview2.jpg"},
+      {"control\\main_frame.png", "control\\main_frame.png", "preview.JPG", "Preview2.jpg"},
+      {"shot.png", "control\\main_frame.png", "control\\tab_hover.png", "Preview.jpg"},
+  };
+  const std::pair<const char*, const char*> keys[] = {
+      {"General", "Preview"}, {"Global", "CustomFrame.Image"}, {"TabBar", "Tab.Hover.Image"}};
+  for (const auto& c : shared) {
+    SCOPED_TRACE(c.old + std::string(" ") + c.hover);
+    const char* values[] = {c.old, c.frame, c.hover};
+    for (int i = 0; i < 3; ++i) {
+      core::WriteIni(core::gSkinIni, keys[i].first, keys[i].second, std::string(values[i]));
+      WriteFile(core::gProjectFolder + "\\" + values[i], values[i]);
+    }
+    Capture([](frmPreview& d) { Click(d.cmdOK); });
+    const std::string saved = ReadFile(core::gProjectFolder + "\\" + c.saved);
+    EXPECT_EQ(saved.substr(0, 3), "\xFF\xD8\xFF");  // the capture, a JPEG
+    EXPECT_EQ(form.txtPreview.Text(), c.saved);
+    EXPECT_EQ(core::ReadIni(core::gSkinIni, "General", "Preview"), c.saved);
+    // The other keys and their pictures as they were; the old preview gone
+    // only where no other key names it.
+    for (int i = 1; i < 3; ++i) {
+      EXPECT_EQ(core::ReadIni(core::gSkinIni, keys[i].first, keys[i].second), values[i]);
+      EXPECT_TRUE(ReadFile(core::gProjectFolder + "\\" + values[i]) == values[i]) << values[i];
+    }
+    EXPECT_EQ(Exists(core::gProjectFolder + "\\" + c.old), c.old == std::string(c.frame));
+  }
 }
 
 TEST_F(SkinPreviewTest, WithoutABrowserRunningItStartsItOnceAndWaitsForItsWindowUntilTheDialogCloses) {
