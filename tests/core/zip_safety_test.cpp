@@ -218,6 +218,14 @@ TEST_F(ZipSafetyTest, EveryKindOfDamageIsReportedAndWritesNothingForTheDamagedEn
          poke(z, eocd + 12, zip_test::Le32(z, eocd + 12) + record.size(), 4);
          z.insert(eocd, record);
        }},
+      {"the first entry's data holds the next two", kUnzipCorrupt,
+       [&](std::string& z) {
+         z = ZipBuilder().Add("keep.txt", "kept").Add("b.txt", "b").Add("ab/COM~~.txt", "inside").Bytes();
+         const size_t dir = zip_test::Le32(z, z.size() - 6);
+         // keep.txt's data reaches the directory: its sizes, local then central.
+         for (size_t at : {18, 22}) poke(z, at, dir - 38, 4);
+         for (size_t at : {20, 24}) poke(z, dir + at, dir - 38, 4);
+       }},
       {"ZIP64 declares 2^62 bytes", kUnzipWriteError,
        [&](std::string& z) {
          poke(z, eocd + 12, zip_test::Le32(z, eocd + 12) + 12, 4);

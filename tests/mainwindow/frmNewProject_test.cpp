@@ -273,6 +273,28 @@ TEST_F(NewProjectTest, ReplacingAProjectAsksFirstAndKeepsItsFolderName) {
   EXPECT_EQ(core::gFileSystem.SubFolderNames(Projects()), Names{"Custom Folder"});
   EXPECT_EQ(core::gProjectFolderName, "Custom Folder");
   EXPECT_EQ(core::gFileSystem.SubFolderNames(core::gTempFolder), Names{});
+
+  // A new project that cannot be moved into Projects (its unpacked folder
+  // is held open) puts the one it was to replace back as it was.
+  ExistingProject("Green", "Green Folder");
+  testing_support::MakeFolders(core::gTempFolder + "\\Green Folder");
+  HANDLE held = CreateFileA((core::gTempFolder + "\\Green Folder").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                            OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  {
+    ScriptedPrompter again;
+    again.AnswerMessage(IDOK).AnswerMessage(IDOK);
+    NewProject(again, [&](frmNewProject& d) {
+      Fill(d, "green", archive);
+      Click(d.cmdCancel);
+    });
+    EXPECT_EQ(again.MessageTexts(), (Names{"Skin project \"green\" already exists, do you want to replace it?",
+                                           "Cannot open skin template!"}));
+  }
+  CloseHandle(held);
+  EXPECT_EQ(core::gFileSystem.FileNames(Projects() + "\\Green Folder"), (Names{"mine.txt", "pelto.ini"}));
+  EXPECT_EQ(ReadFile(Projects() + "\\Green Folder\\pelto.ini"), "[General]\r\nName=Green\r\n");
+  EXPECT_EQ(ReadFile(Projects() + "\\Green Folder\\mine.txt"), "my own work");
 }
 
 // ---------------------------------------------------------------- refusing

@@ -382,6 +382,9 @@ TEST_F(CutterTest, AnImageIsShownWithItsFramesGuessedAndCutIntoThemBesideIt) {
       {"one.png", 16, 16, "1 1 0 0 16 16", {}, "0 0 16 16"},
       {"tall.png", 16, 32, "4 4 0 0 4 32", {}, "0 0 4 32, 4 0 4 32, 8 0 4 32, 12 0 4 32"},
       {"three.png", 90, 30, "3 3 0 0 30 30", {}, "0 0 30 30, 30 0 30 30, 60 0 30 30"},
+      // Four frames wherever four divides the width, even where three does too.
+      {"twelve.png", 48, 16, "4 4 0 0 12 16", {}, "0 0 12 16, 12 0 12 16, 24 0 12 16, 36 0 12 16"},
+      {"wide.png", 96, 24, "4 4 0 0 24 24", {}, "0 0 24 24, 24 0 24 24, 48 0 24 24, 72 0 24 24"},
       // 50 pixels in 4 cells, laid out in twips.
       {"odd.png", 50, 20, "4 4 0 0 12 20", {}, "0 0 12 20, 12 0 12 20, 24 0 12 20, 37 0 12 20"},
       // Larger than the view: it starts outside the view's corner.
