@@ -78,6 +78,39 @@ bool FileSystem::MoveFileTo(const std::string& from, const std::string& to) cons
   return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_COPY_ALLOWED) != 0;
 }
 
+bool FileSystem::ReplaceWithCopy(const std::string& from, const std::string& to) const {
+  HANDLE source = CreateFileA(from.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (source == INVALID_HANDLE_VALUE) return false;
+  const std::string scratch = to + "." + std::to_string(GetCurrentProcessId()) + ".tmp";
+  HANDLE target = CreateFileA(scratch.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (target == INVALID_HANDLE_VALUE) {
+    CloseHandle(source);
+    return false;
+  }
+  std::vector<char> buffer(1 << 16);
+  long long room = scratchRoom;
+  bool ok = true;
+  for (;;) {
+    DWORD read = 0;
+    if (!ReadFile(source, buffer.data(), static_cast<DWORD>(buffer.size()), &read, nullptr)) ok = false;
+    if (!ok || read == 0) break;
+    DWORD toWrite = read;
+    if (room >= 0 && toWrite > room) toWrite = static_cast<DWORD>(room);
+    DWORD written = 0;
+    if (toWrite > 0 && !WriteFile(target, buffer.data(), toWrite, &written, nullptr)) written = 0;
+    if (room >= 0) room -= written;
+    // Short of what was read: the disk is full.
+    if (written != read) ok = false;
+  }
+  ok = FlushFileBuffers(target) && ok;
+  CloseHandle(target);
+  CloseHandle(source);
+  ok = ok && MoveFileExA(scratch.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (!ok) DeleteFileA(scratch.c_str());
+  return ok;
+}
+
 bool FileSystem::MoveFolderTo(const std::string& from, const std::string& to) const {
   return MoveFileExA(from.c_str(), to.c_str(), 0) != 0;
 }

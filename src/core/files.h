@@ -24,6 +24,14 @@ class FileSystem {
   bool RemoveFolder(const std::string& path, bool force) const;
   bool CopyFileTo(const std::string& from, const std::string& to, bool overwrite) const;
   bool MoveFileTo(const std::string& from, const std::string& to) const;
+  // Puts a copy of from in the place of to as one step: the bytes go to a
+  // scratch file beside to, flushed to the disk, which replaces to by a
+  // rename only once it is complete. A failure (a disk that fills up, a
+  // source that cannot be read) leaves to as it was and no scratch behind.
+  bool ReplaceWithCopy(const std::string& from, const std::string& to) const;
+  // The bytes a scratch file of ReplaceWithCopy may take before the disk
+  // counts as full, for tests that cannot fill a disk; negative: no limit.
+  long long scratchRoom = -1;
   bool MoveFolderTo(const std::string& from, const std::string& to) const;
   std::vector<std::string> SubFolderNames(const std::string& folder) const;
   std::vector<std::string> FileNames(const std::string& folder) const;
