@@ -128,6 +128,8 @@ std::string ProfileValue(const std::string& text) {
   return value;
 }
 
+bool ReadsBackBlank(const std::string& value) { return IsBlank(ProfileValue(OneLine(value))); }
+
 std::string ReadIni(const std::string& file, const std::string& section, const std::string& key,
                     const std::string& def) {
   std::string value = ReadProfile(file, section, key, def);

@@ -108,6 +108,9 @@ void frmTarnell::SaveGeneral() {
   SaveName();
   for (const GeneralRow& row : kGeneralRows) {
     std::string text = (this->*row.box).Text();
+    // A text left as loaded stays as it stands: the box holds it in the
+    // ANSI code page, which may have lost letters of a Unicode pelto.ini.
+    if (LeftAsLoaded(gSkinIni, "General", row.key, text)) continue;
     WriteIni(gSkinIni, "General", row.key, text.empty() ? std::nullopt : std::optional<std::string>(text));
   }
   SavePreview();
@@ -115,12 +118,12 @@ void frmTarnell::SaveGeneral() {
 
 void frmTarnell::SaveName() {
   std::string name = txtName.Text();
-  if (!IsBlank(name)) {
-    WriteIni(gSkinIni, "General", "Name", name);
+  if (!ReadsBackBlank(name)) {
+    if (!LeftAsLoaded(gSkinIni, "General", "Name", name)) WriteIni(gSkinIni, "General", "Name", name);
     return;
   }
-  // Without a name the project could not be opened again: the name saved
-  // last stays.
+  // Without a name (blanks, or a pair of quotes that reads back as none)
+  // the project could not be opened again: the name saved last stays.
   std::string kept = ReadIni(gSkinIni, "General", "Name", "");
   if (kept.empty()) {
     kept = gProjectName;
