@@ -1,8 +1,6 @@
 #include "pages/element_editors.h"
 
-#include <cctype>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 
 #include "core/colors.h"
@@ -10,6 +8,7 @@
 #include "core/gdiplus_images.h"
 #include "core/globals.h"
 #include "core/ini.h"
+#include "core/numbers.h"
 #include "core/paths.h"
 
 namespace pages {
@@ -17,13 +16,6 @@ namespace pages {
 using namespace core;
 
 namespace {
-
-std::string Trimmed(const std::string& text) {
-  size_t first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return {};
-  size_t last = text.find_last_not_of(" \t");
-  return text.substr(first, last - first + 1);
-}
 
 // A pixel value of the marker rule, rounded to the nearest whole number (a
 // half away from zero); nullopt when that does not fit an int.
@@ -45,39 +37,6 @@ C& OnWindowColour(C& control) {
 }  // namespace
 
 // ---------------------------------------------------------------- rules
-
-std::function<std::string()> DecimalSeparator = [] {
-  char separator[8] = {};
-  if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator) <= 1) return std::string(".");
-  return std::string(separator);
-};
-
-std::optional<double> NumericValue(const std::string& text) {
-  std::string t = Trimmed(text);
-  std::string separator = DecimalSeparator();
-  // The text with its decimal mark as "." for strtod (which runs in the "C"
-  // locale).
-  std::string number;
-  size_t i = 0;
-  if (i < t.size() && (t[i] == '+' || t[i] == '-')) number += t[i++];
-  size_t digits = 0;
-  bool point = false;
-  while (i < t.size()) {
-    if (std::isdigit(static_cast<unsigned char>(t[i]))) {
-      ++digits;
-      number += t[i++];
-      continue;
-    }
-    size_t mark = t[i] == '.' ? 1 : 0;
-    if (!mark && !separator.empty() && t.compare(i, separator.size(), separator) == 0) mark = separator.size();
-    if (!mark || point) return std::nullopt;
-    point = true;
-    number += '.';
-    i += mark;
-  }
-  if (digits == 0) return std::nullopt;
-  return std::strtod(number.c_str(), nullptr);
-}
 
 bool SetCheckFromText(ui::CheckBox& box, const std::string& stored) {
   std::optional<double> value = NumericValue(stored);
