@@ -347,8 +347,18 @@ ImageKeyResult TabImageEditor::Save(const std::string& section, const std::strin
   write(".EndOut", txtEndOut.Text());
   write(".Image.Stretch", std::to_string(image.chkStretch.Value()));
   ImageKeyResult result = image.StoreImage(section, prefix + ".Image", subFolder, defaultFile);
-  std::string padding = Trimmed(txtPaddingTop.Text()) + " " + Trimmed(txtPaddingRight.Text()) + " " +
-                        Trimmed(txtPaddingBottom.Text()) + " " + Trimmed(txtPaddingLeft.Text());
+  std::string parts[] = {Trimmed(txtPaddingTop.Text()), Trimmed(txtPaddingRight.Text()),
+                         Trimmed(txtPaddingBottom.Text()), Trimmed(txtPaddingLeft.Text())};
+  // A leading blank is lost on reading the value back: empty boxes before
+  // the first filled one are written as "0", so that every value comes back
+  // into its own box.
+  size_t firstFilled = 0;
+  while (firstFilled < 4 && parts[firstFilled].empty()) ++firstFilled;
+  std::string padding;
+  for (size_t i = 0; i < 4; ++i) {
+    if (i) padding += ' ';
+    padding += i < firstFilled && firstFilled < 4 ? "0" : parts[i].c_str();
+  }
   // No padding stored and none given: the key stays absent.
   if (padding == "0 0 0 0" && ReadIni(gSkinIni, section, prefix + ".Padding").empty())
     write(".Padding", std::nullopt);
