@@ -7,8 +7,10 @@
 
 #include "core/default_skin.h"
 #include "core/paths.h"
+#include "core/zip_test_util.h"
 #include "main_window_support.h"
 #include "skin_project_support.h"
+#include "support/deadline.h"
 #include "support/scripted_prompter.h"
 #include "support/stand_in_browser.h"
 
@@ -366,6 +368,65 @@ TEST_F(NewProjectTest, ATemplateThatHoldsNoSkinLeavesEverythingAsItWas) {
   ExpectNothingMade("Sea");
   EXPECT_EQ(core::gFileSystem.SubFolderNames(core::gTempFolder), Names{});
   EXPECT_EQ(Setting("LastTemplates"), "Default_Skin");
+}
+
+TEST_F(NewProjectTest, ANameWindowsKeepsForADeviceIsRefusedInTime) {
+  const std::string archive = PackedSkin("Ocean.zqv", true);
+  for (const char* name : {"con.txt", "aux.dark", "lpt1.zqv"}) {
+    SCOPED_TRACE(name);
+    ScriptedPrompter prompts;
+    prompts.AnswerMessage(IDOK);
+    {
+      testing_support::Deadline deadline(30000, std::string("New Project's OK with the name ") + name);
+      NewProject(prompts, [&](frmNewProject& d) {
+        Fill(d, name, archive);
+        EXPECT_TRUE(d.txtSkinName.HasFocus());
+        Click(d.cmdCancel);
+      });
+    }
+    EXPECT_EQ(prompts.MessageTexts(), Names{"Please enter new skin name!"});
+    EXPECT_EQ(core::gFileSystem.SubFolderNames(Projects()), Names{});
+    EXPECT_EQ(core::gFileSystem.SubFolderNames(core::gTempFolder), Names{});
+    EXPECT_EQ(ProjectGlobals(), (Names{"", "", "", ""}));
+  }
+}
+
+TEST_F(NewProjectTest, ATemplateThatUnpacksOnlyInPartMakesNoProject) {
+  // Deflated text beside a picture packed with LZMA, which Tarnell cannot
+  // unpack.
+  const std::string templ = testing_support::WriteFile(
+      *this / "lzma.zqv", zip_test::ZipBuilder()
+                              .Add("Ocean/pelto.ini", ReadFile(DefaultSkinSource() + "\\pelto.ini"), true)
+                              .AddWithMethod("Ocean/control/tab_bg.png",
+                                             ReadFile(DefaultSkinSource() + "\\control\\tab_bg.png"), 14)
+                              .Add("Ocean/readme.txt", "deflated as well", true)
+                              .Bytes());
+  ExistingProject("Blue", "Blue");
+  const std::string oldIni = ReadFile(Projects() + "\\Blue\\pelto.ini");
+  struct Row {
+    const char* name;
+    Names messages;
+  };
+  const Row rows[] = {
+      {"Sea", {"Cannot open skin template!"}},
+      {"Blue", {"Skin project \"Blue\" already exists, do you want to replace it?", "Cannot open skin template!"}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    ScriptedPrompter prompts;
+    for (size_t i = 0; i < row.messages.size(); ++i) prompts.AnswerMessage(IDOK);
+    NewProject(prompts, [&](frmNewProject& d) {
+      Fill(d, row.name, templ);
+      EXPECT_TRUE(d.Visible());
+      Click(d.cmdCancel);
+    });
+    EXPECT_EQ(prompts.MessageTexts(), row.messages);
+    EXPECT_EQ(core::gFileSystem.SubFolderNames(Projects()), Names{"Blue"});
+    EXPECT_EQ(ReadFile(Projects() + "\\Blue\\pelto.ini"), oldIni);
+    EXPECT_EQ(ReadFile(Projects() + "\\Blue\\mine.txt"), "my own work");
+    EXPECT_EQ(core::gFileSystem.SubFolderNames(core::gTempFolder), Names{});
+    EXPECT_EQ(ProjectGlobals(), (Names{"", "", "", ""}));
+  }
 }
 
 TEST_F(NewProjectTest, WithoutTheBrowserAnOlderDefaultSkinServesElseNone) {
