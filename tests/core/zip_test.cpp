@@ -414,23 +414,15 @@ TEST_F(ZipTest, PackingFailuresGiveNonZeroAndLeaveNoArchive) {
 }
 
 TEST_F(ZipTest, AFolderThatCannotBeListedFailsThePacking) {
-  // F\<a>\<b>\pic.png, where <a> can still be listed but <b>'s path is
-  // past the 260 characters the ANSI calls take: made with the wide calls.
-  WriteFile(temp_ / "F\\pelto.ini", "[General]");
-  const std::string a = temp_ / ("F\\" + std::string(250 - (temp_ / "F\\").size(), 'a'));
+  // F\<a>\<b>, made with the wide calls: <b>'s path is past the 260
+  // characters the ANSI calls take, so it cannot be listed.
+  const std::string a = temp_ / ("F\\" + std::string(248 - temp_.Path().size(), 'a'));
   const std::string b = a + "\\" + std::string(60, 'b');
-  auto wide = [](const std::string& path) { return L"\\\\?\\" + std::wstring(path.begin(), path.end()); };
-  ASSERT_TRUE(CreateDirectoryW(wide(a).c_str(), nullptr));
-  ASSERT_TRUE(CreateDirectoryW(wide(b).c_str(), nullptr));
-  HANDLE picture = CreateFileW(wide(b + "\\pic.png").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  ASSERT_NE(picture, INVALID_HANDLE_VALUE);
-  CloseHandle(picture);
-
+  for (const std::string& folder : {temp_ / "F", a, b})
+    ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + std::wstring(folder.begin(), folder.end())).c_str(), nullptr));
   EXPECT_EQ(Pack("F", Zip("F")), core::ziplib::kZipNameNotFound);
   EXPECT_FALSE(testing_support::Exists(Zip("F")));
-
-  DeleteFileW(wide(b + "\\pic.png").c_str());
-  RemoveDirectoryW(wide(b).c_str());
+  RemoveDirectoryW((L"\\\\?\\" + std::wstring(b.begin(), b.end())).c_str());
 }
 
 TEST_F(ZipTest, PackingIntoAnExistingArchiveReplacesNewerEntriesAndKeepsTheOthers) {

@@ -77,40 +77,18 @@ inline std::string RawDeflate(const std::string& data) {
 }
 
 // Builds an archive entry by entry, each stored or deflated, optionally
-// with a wrong CRC, or labelled with another method.
+// with a wrong CRC.
 class ZipBuilder {
  public:
   ZipBuilder& Add(const std::string& name, const std::string& data, bool deflated = false, bool badCrc = false) {
-    return Entry(name, data, deflated ? 8 : 0, deflated ? RawDeflate(data) : data, badCrc);
-  }
-  // An entry of a method Tarnell cannot unpack (LZMA is 14): data as it
-  // is, labelled with that method.
-  ZipBuilder& AddWithMethod(const std::string& name, const std::string& data, uint16_t method) {
-    return Entry(name, data, method, data, false);
-  }
-  std::string Bytes() const {
-    std::string end;
-    Put32(end, 0x06054b50);
-    Put16(end, 0);
-    Put16(end, 0);
-    Put16(end, count_);
-    Put16(end, count_);
-    Put32(end, static_cast<uint32_t>(central_.size()));
-    Put32(end, static_cast<uint32_t>(body_.size()));
-    Put16(end, 0);
-    return body_ + central_ + end;
-  }
-
- private:
-  ZipBuilder& Entry(const std::string& name, const std::string& data, uint16_t method, const std::string& payload,
-                    bool badCrc) {
     uint32_t crc = static_cast<uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(data.data()), static_cast<uInt>(data.size())));
     if (badCrc) crc ^= 0x5A5A5A5A;
+    std::string payload = deflated ? RawDeflate(data) : data;
     uint32_t offset = static_cast<uint32_t>(body_.size());
     std::string fields;
     Put16(fields, 20);
     Put16(fields, 0);
-    Put16(fields, method);
+    Put16(fields, deflated ? 8 : 0);
     Put16(fields, 0x4800);  // 09:00
     Put16(fields, 0x5865);  // 2024-03-05
     Put32(fields, crc);
@@ -132,6 +110,20 @@ class ZipBuilder {
     ++count_;
     return *this;
   }
+  std::string Bytes() const {
+    std::string end;
+    Put32(end, 0x06054b50);
+    Put16(end, 0);
+    Put16(end, 0);
+    Put16(end, count_);
+    Put16(end, count_);
+    Put32(end, static_cast<uint32_t>(central_.size()));
+    Put32(end, static_cast<uint32_t>(body_.size()));
+    Put16(end, 0);
+    return body_ + central_ + end;
+  }
+
+ private:
   static void Put16(std::string& s, uint16_t v) {
     s += static_cast<char>(v & 0xFF);
     s += static_cast<char>(v >> 8);
