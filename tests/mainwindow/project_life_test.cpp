@@ -371,7 +371,7 @@ TEST_F(ImageSaveTest, APictureNeverLandsOnPeltoIniOrAFolderAndABoxCountsAsItWill
   // Files of the project, each holding its own name.
   const Texts own = {"toolbar\\24_Back.png", "toolbar\\24_Back_hover.png", "control\\tab_active.png"};
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.ini) + c.key);
+    SCOPED_TRACE(&c - cases);
     WriteFile(*this / "Art\\new.png", kNew);
     WriteFile(*this / "Projects\\Outside\\own.png", "own");
     WriteProject("Shared", expand(std::string("[General]\r\nName=Shared\r\n") + c.ini));
