@@ -165,11 +165,8 @@ bool IsInsideProject(const std::string& value) {
 }
 
 std::string RelativeIfInProject(const std::string& value) {
-  std::string prefix = gProjectFolder + "\\";
-  if (gProjectFolder.empty() || value.size() <= prefix.size() || !EqualsNoCase(value.substr(0, prefix.size()), prefix))
-    return value;
-  std::string relative = value.substr(prefix.size());
-  return IsInsideProject(relative) ? relative : value;
+  std::string relative = ProjectRelativePath(value);
+  return relative != value && IsInsideProject(relative) ? relative : value;
 }
 
 bool NamedByAnotherKey(const std::string& file, const std::string& section, const std::string& key,
