@@ -233,7 +233,9 @@ bool CopyIntoProject(const std::string& source, const std::string& target) {
   if (!gFileSystem.FileExists(source)) return false;
   auto slash = target.find_last_of("\\/");
   if (slash != std::string::npos) CreateProjectFolders(ReplaceAll(target.substr(0, slash), "/", "\\"));
-  return gFileSystem.CopyFileTo(source, destination, true);
+  // Through a scratch file beside the target: a copy that fails halfway
+  // leaves the old picture as it was.
+  return gFileSystem.ReplaceWithCopy(source, destination);
 }
 
 bool LeftAsLoaded(const std::string& file, const std::string& section, const std::string& key,
