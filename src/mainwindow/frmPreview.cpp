@@ -251,9 +251,10 @@ void frmPreview::cmdOK_Click() {
   }
   // pelto.ini is written through a scratch copy, as a save writes it; when
   // it cannot be written, nothing is moved or deleted.
+  const std::string projectIni = gSkinIni;
   IniScratch ini(gSkinIni);
   if (!ini.Ready()) {
-    ShowMessage(SaveFailureText(true, {}), MB_OK, self);
+    ShowMessage(SaveFailureText(projectIni, {}), MB_OK, self);
     return;
   }
   // What the page boxes would save counts as named, as in a save.
@@ -295,7 +296,7 @@ void frmPreview::cmdOK_Click() {
   // cannot, the capture goes again and the old preview stays.
   if (!(WriteIni(gSkinIni, "General", "Preview", name) && ini.Commit())) {
     if (!replacesOld) gFileSystem.RemoveFile(target, false);
-    ShowMessage(SaveFailureText(true, {}), MB_OK, self);
+    ShowMessage(SaveFailureText(projectIni, {}), MB_OK, self);
     return;
   }
   if (oldGoes && gFileSystem.FileExists(old)) gFileSystem.RemoveFile(old, false);

@@ -597,8 +597,9 @@ class frmTarnell : public ui::Form,
 // The one main window, created on first use.
 frmTarnell& MainForm();
 
-// What a save that failed in part tells the user: pelto.ini could not be
-// written (iniFailed), the images that could not be copied into the project.
-std::string SaveFailureText(bool iniFailed, const std::vector<std::string>& uncopied);
+// What a save that failed in part tells the user: the project's pelto.ini
+// could not be written (unwrittenIni, "" when it was), the images that
+// could not be copied into the project.
+std::string SaveFailureText(const std::string& unwrittenIni, const std::vector<std::string>& uncopied);
 
 }  // namespace mainwindow

@@ -29,9 +29,9 @@ constexpr char kProjectFilter[] = "INI Files (*.ini)|*.ini";
 }  // namespace
 
 // No language file holds these texts.
-std::string SaveFailureText(bool iniFailed, const std::vector<std::string>& uncopied) {
+std::string SaveFailureText(const std::string& unwrittenIni, const std::vector<std::string>& uncopied) {
   std::string text;
-  if (iniFailed) text = "Cannot save the project to \"" + gSkinIni + "\".";
+  if (!unwrittenIni.empty()) text = "Cannot save the project to \"" + unwrittenIni + "\".";
   for (const std::string& image : uncopied) {
     if (!text.empty()) text += "\r\n";
     text += "Cannot copy \"" + image + "\" into the project.";
@@ -114,7 +114,8 @@ bool frmTarnell::SaveProject() {
     return true;
   }
   gModified = true;
-  ShowMessage(SaveFailureText(!written || writes.Failures() > 0, uncopied), MB_OK, HwndIfLoaded());
+  const bool iniFailed = !written || writes.Failures() > 0;
+  ShowMessage(SaveFailureText(iniFailed ? gSkinIni : "", uncopied), MB_OK, HwndIfLoaded());
   return false;
 }
 
