@@ -224,13 +224,18 @@ TEST_F(SkinPreviewTest, OkChangesNothingUnlessPeltoIniIsWrittenAndKeepsWhatThePa
   const std::string jpg = core::gProjectFolder + "\\Preview.jpg";
   // pelto.ini cannot be written (read-only, held open by another program)
   // while the stored preview is Preview.jpg itself, or its write comes out
-  // short: OK says so, the dialog stays open, and the project is as it was.
-  enum class Fault { ReadOnly, Held, Short };
+  // short; or the disk fills up while the capture replaces Preview.jpg. OK
+  // says so, the dialog stays open, and the project is as it was.
+  const std::string iniFailure =
+      "Cannot save the project to \"" + ini + "\".\r\n\r\nThe project keeps its unsaved changes.";
+  enum class Fault { ReadOnly, Held, Short, Room };
   const struct { const char* name; Fault fault; const char* old; } cases[] = {
       {"read-only", Fault::ReadOnly, "Preview.jpg"},
       {"held open", Fault::Held, "Preview.jpg"},
       {"written short", Fault::Short, nullptr},
+      {"no room for the capture", Fault::Room, "Preview.jpg"},
   };
+  std::vector<std::string> told;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     if (c.old) {
@@ -244,6 +249,8 @@ TEST_F(SkinPreviewTest, OkChangesNothingUnlessPeltoIniIsWrittenAndKeepsWhatThePa
                                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)
                                          : INVALID_HANDLE_VALUE;
     if (c.fault == Fault::Short) core::gIniDiskRoom = 16;
+    if (c.fault == Fault::Room) core::gFileSystem.scratchRoom = 1000;
+    told.push_back(c.fault == Fault::Room ? "Cannot save the preview image \"" + jpg + "\"." : iniFailure);
     prompts.AnswerMessage(IDOK);
     Capture([&](frmPreview& d) {
       ASSERT_TRUE(d.Captured());
@@ -251,7 +258,7 @@ TEST_F(SkinPreviewTest, OkChangesNothingUnlessPeltoIniIsWrittenAndKeepsWhatThePa
       EXPECT_TRUE(d.IsLoaded());
       Click(d.cmdCancel);
     });
-    core::gIniDiskRoom = -1;
+    core::gIniDiskRoom = core::gFileSystem.scratchRoom = -1;
     if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
     SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_NORMAL);
     ExpectUnchanged(before);
@@ -260,9 +267,7 @@ TEST_F(SkinPreviewTest, OkChangesNothingUnlessPeltoIniIsWrittenAndKeepsWhatThePa
     core::WriteIni(ini, "General", "Preview", std::string("preview.png"));
     DeleteFileA(jpg.c_str());
   }
-  EXPECT_EQ(prompts.MessageTexts(),
-            std::vector<std::string>(3, "Cannot save the project to \"" + ini +
-                                            "\".\r\n\r\nThe project keeps its unsaved changes."));
+  EXPECT_EQ(prompts.MessageTexts(), told);
 
   // The Frame page's boxes, not saved yet, name the old preview and
   // Preview.jpg: both stay, and the capture goes to Preview2.jpg.
