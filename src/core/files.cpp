@@ -160,6 +160,13 @@ std::string ReplaceAll(std::string text, const std::string& what, const std::str
 
 bool IsBlank(const std::string& text) { return text.find_first_not_of(" \t\r\n") == std::string::npos; }
 
+std::string Trimmed(const std::string& text) {
+  size_t first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return {};
+  size_t last = text.find_last_not_of(" \t");
+  return text.substr(first, last - first + 1);
+}
+
 std::string ReplaceAllNoCase(const std::string& text, const std::string& what, const std::string& with) {
   if (what.empty()) return text;
   std::string out;

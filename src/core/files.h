@@ -57,6 +57,8 @@ std::vector<std::string> Split(const std::string& text, const std::string& separ
 // True when text holds nothing but blanks, tabs and line breaks: as an INI
 // value it would read back empty.
 bool IsBlank(const std::string& text);
+// text without the blanks and tabs around it.
+std::string Trimmed(const std::string& text);
 // The part of path before its last "\" (path itself when it has none).
 std::string FolderOf(const std::string& path);
 // The part of path after its last "\" (path itself when it has none).

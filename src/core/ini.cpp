@@ -58,13 +58,6 @@ struct LanguageTexts {
   std::map<std::string, std::string, LessNoCase> texts;
 };
 
-std::string Trimmed(const std::string& s) {
-  size_t a = s.find_first_not_of(" \t");
-  if (a == std::string::npos) return "";
-  size_t b = s.find_last_not_of(" \t");
-  return s.substr(a, b - a + 1);
-}
-
 const LanguageTexts* ReadLanguageFile(const std::string& file) {
   static std::map<std::string, LanguageTexts, LessNoCase> files;
   WIN32_FILE_ATTRIBUTE_DATA data{};
@@ -164,6 +157,8 @@ std::string ProfileValue(const std::string& text) {
     value = value.substr(1, value.size() - 2);
   return value;
 }
+
+bool ReadsBackBlank(const std::string& value) { return IsBlank(ProfileValue(OneLine(value))); }
 
 std::string ReadIni(const std::string& file, const std::string& section, const std::string& key,
                     const std::string& def) {

@@ -20,6 +20,10 @@ std::string ReadIni(const std::string& file, const std::string& section, const s
 // dropped. For values read raw, a section's lines at a time.
 std::string ProfileValue(const std::string& text);
 
+// True when value, written by WriteIni, would read back (ReadIni) empty or
+// as blanks only: blank itself, or blanks inside one pair of quotes.
+bool ReadsBackBlank(const std::string& value);
+
 // Writes key = value into [section] of file, creating both as needed. No
 // value (std::nullopt) deletes the key; an empty text writes "key=". Line
 // breaks cannot live in an INI value: each one is written as a blank.

@@ -121,6 +121,11 @@ std::string BrowseForFolder(HWND owner, const std::string& title, UINT flags, in
   return StripNull(ui::Prompts().BrowseFolder(request));
 }
 
+std::string ProjectRelativePath(const std::string& path) {
+  if (gProjectFolder.empty() || !StartsWithNoCase(path, gProjectFolder + "\\")) return path;
+  return path.substr(gProjectFolder.size() + 1);
+}
+
 void BrowseImage(ui::TextBox& textBox, ui::PictureBox& picture, const std::string& filter, HWND owner,
                  bool storeHeight) {
   HWND mainWindow = MainWindowHandle();
@@ -133,9 +138,7 @@ void BrowseImage(ui::TextBox& textBox, ui::PictureBox& picture, const std::strin
     gLastImageDir = path.substr(0, slash);
     WriteIni(ConfigIni(), "General", "LastImageDir", gLastImageDir);
   }
-  // A file inside the open project becomes project-relative.
-  if (!gProjectFolder.empty() && StartsWithNoCase(path, gProjectFolder + "\\"))
-    path.erase(0, gProjectFolder.size() + 1);
+  path = ProjectRelativePath(path);
 
   textBox.SetText(path);
   if (owner == mainWindow) {

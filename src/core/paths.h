@@ -39,6 +39,11 @@ std::string SaveFileDialog(const std::string& initialDir, const std::string& fil
 // the chosen folder, or "".
 std::string BrowseForFolder(HWND owner, const std::string& title, UINT flags, int root);
 
+// A file inside the open project (gProjectFolder and "\", in any letter
+// case) as its project-relative path; any other path as it is, and every
+// path while no project is open.
+std::string ProjectRelativePath(const std::string& path);
+
 // A page's image Browse button: lets the user pick an image, remembers its
 // folder (gLastImageDir, LastImageDir in Config.ini), puts the path into
 // textBox (project-relative for a file inside the open project) and draws

@@ -21,14 +21,29 @@ std::string WithoutSeparators(const std::string& text) {
   return out;
 }
 
+// True when text ends in "$," or "$;", with or without blanks after it: the
+// start of a separator, which the "$,$" after a name would complete.
+bool EndsInSeparatorStart(const std::string& text) {
+  size_t last = text.find_last_not_of(' ');
+  return last != std::string::npos && last >= 1 && text[last - 1] == '$' && (text[last] == ',' || text[last] == ';');
+}
+
 }  // namespace
 
 std::string ProjectEntry(const std::string& name, const std::string& folder) {
   if (folder.empty() || folder.find(kEntrySeparator) != std::string::npos) return {};
-  return WithoutSeparators(name) + kNameSeparator + folder;
+  std::string shown = WithoutSeparators(name);
+  // A name never runs into the separator after it: one blank parts them,
+  // and EntryName drops it again.
+  if (EndsInSeparatorStart(shown)) shown += ' ';
+  return shown + kNameSeparator + folder;
 }
 
-std::string EntryName(const std::string& entry) { return entry.substr(0, entry.find(kNameSeparator)); }
+std::string EntryName(const std::string& entry) {
+  std::string name = entry.substr(0, entry.find(kNameSeparator));
+  if (!name.empty() && name.back() == ' ' && EndsInSeparatorStart(name)) name.pop_back();
+  return name;
+}
 
 std::string EntryFolder(const std::string& entry) {
   size_t separator = entry.find(kNameSeparator);

@@ -126,7 +126,11 @@ void frmNewProject::FillTemplates() {
   const std::string last = ReadIni(ConfigIni(), "General", "LastTemplates");
   std::vector<std::string> entries;
   if (!last.empty()) {
-    entries = Split(ReplaceAllNoCase(last, kDefaultTemplateToken, m_DefaultTemplate), kTemplateSeparator);
+    entries = Split(last, kTemplateSeparator);
+    // The token stands for the default template only as a whole entry: a
+    // file whose path holds it is a file like any other.
+    for (std::string& entry : entries)
+      if (EqualsNoCase(entry, kDefaultTemplateToken)) entry = m_DefaultTemplate;
     std::vector<std::string> listed;
     for (const std::string& entry : entries) {
       if (entry == m_DefaultTemplate || !gFileSystem.FileExists(entry)) continue;
@@ -180,10 +184,11 @@ void frmNewProject::cmdCancel_Click() { Unload(); }
 
 void frmNewProject::cmdOK_Click() {
   const HWND self = HwndIfLoaded();
-  // The name is kept as typed; one of blanks only would read back empty
-  // and the project could never be opened again.
+  // The name is kept as typed; one that reads back empty or blank (blanks
+  // only, a pair of quotes around nothing else) would leave a project that
+  // could never be opened again.
   const std::string name = txtSkinName.Text();
-  if (IsBlank(name)) {
+  if (ReadsBackBlank(name)) {
     ShowMessage(LangText("No_Name", "Please enter new skin name!"), MB_OK, self);
     ui::DoEvents();
     txtSkinName.SetFocus();
@@ -243,13 +248,16 @@ void frmNewProject::cmdOK_Click() {
   }
 
   // The chosen template heads the list, followed by the others in list
-  // order.
-  std::string templates = chosen;
+  // order; the default template is stored as the token, a path that holds
+  // its label as it is.
+  auto stored = [this](const std::string& entry) {
+    return EqualsNoCase(entry, m_DefaultTemplate) ? std::string(kDefaultTemplateToken) : entry;
+  };
+  std::string templates = stored(chosen);
   for (int i = 0; i < cboTemplate.ListCount(); ++i) {
-    if (!EqualsNoCase(cboTemplate.List(i), chosen)) templates += kTemplateSeparator + cboTemplate.List(i);
+    if (!EqualsNoCase(cboTemplate.List(i), chosen)) templates += kTemplateSeparator + stored(cboTemplate.List(i));
   }
-  WriteIni(ConfigIni(), "General", "LastTemplates",
-           ReplaceAllNoCase(templates, m_DefaultTemplate, kDefaultTemplateToken));
+  WriteIni(ConfigIni(), "General", "LastTemplates", templates);
 
   const std::string projectFolder = projects + "\\" + folderName;
   const std::string skinIni = projectFolder + "\\pelto.ini";

@@ -38,6 +38,13 @@ constexpr GeneralRow kGeneralRows[] = {
     {&frmTarnell::txtLicense, "License"},
 };
 
+// True when a [General] box still holds the text its key gives now: such a
+// text stays as it stands, since the box holds it in the ANSI code page,
+// which may have lost letters of a Unicode pelto.ini.
+bool TextLeftAsLoaded(const char* key, const std::string& text) {
+  return !text.empty() && text == ReadIni(gSkinIni, "General", key, "");
+}
+
 // The extension of a file name with its dot ("" when it has none).
 std::string ExtensionOf(const std::string& path) {
   std::string name = NameOf(path);
@@ -108,6 +115,7 @@ void frmTarnell::SaveGeneral() {
   SaveName();
   for (const GeneralRow& row : kGeneralRows) {
     std::string text = (this->*row.box).Text();
+    if (TextLeftAsLoaded(row.key, text)) continue;
     WriteIni(gSkinIni, "General", row.key, text.empty() ? std::nullopt : std::optional<std::string>(text));
   }
   SavePreview();
@@ -115,12 +123,12 @@ void frmTarnell::SaveGeneral() {
 
 void frmTarnell::SaveName() {
   std::string name = txtName.Text();
-  if (!IsBlank(name)) {
-    WriteIni(gSkinIni, "General", "Name", name);
+  if (!ReadsBackBlank(name)) {
+    if (!TextLeftAsLoaded("Name", name)) WriteIni(gSkinIni, "General", "Name", name);
     return;
   }
-  // Without a name the project could not be opened again: the name saved
-  // last stays.
+  // Without a name (blanks, or a pair of quotes that reads back as none)
+  // the project could not be opened again: the name saved last stays.
   std::string kept = ReadIni(gSkinIni, "General", "Name", "");
   if (kept.empty()) {
     kept = gProjectName;

@@ -1,8 +1,6 @@
 #include "pages/element_editors.h"
 
-#include <cctype>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 
 #include "core/colors.h"
@@ -10,6 +8,7 @@
 #include "core/gdiplus_images.h"
 #include "core/globals.h"
 #include "core/ini.h"
+#include "core/numbers.h"
 #include "core/paths.h"
 
 namespace pages {
@@ -17,13 +16,6 @@ namespace pages {
 using namespace core;
 
 namespace {
-
-std::string Trimmed(const std::string& text) {
-  size_t first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return {};
-  size_t last = text.find_last_not_of(" \t");
-  return text.substr(first, last - first + 1);
-}
 
 // A pixel value of the marker rule, rounded to the nearest whole number (a
 // half away from zero); nullopt when that does not fit an int.
@@ -45,39 +37,6 @@ C& OnWindowColour(C& control) {
 }  // namespace
 
 // ---------------------------------------------------------------- rules
-
-std::function<std::string()> DecimalSeparator = [] {
-  char separator[8] = {};
-  if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator) <= 1) return std::string(".");
-  return std::string(separator);
-};
-
-std::optional<double> NumericValue(const std::string& text) {
-  std::string t = Trimmed(text);
-  std::string separator = DecimalSeparator();
-  // The text with its decimal mark as "." for strtod (which runs in the "C"
-  // locale).
-  std::string number;
-  size_t i = 0;
-  if (i < t.size() && (t[i] == '+' || t[i] == '-')) number += t[i++];
-  size_t digits = 0;
-  bool point = false;
-  while (i < t.size()) {
-    if (std::isdigit(static_cast<unsigned char>(t[i]))) {
-      ++digits;
-      number += t[i++];
-      continue;
-    }
-    size_t mark = t[i] == '.' ? 1 : 0;
-    if (!mark && !separator.empty() && t.compare(i, separator.size(), separator) == 0) mark = separator.size();
-    if (!mark || point) return std::nullopt;
-    point = true;
-    number += '.';
-    i += mark;
-  }
-  if (digits == 0) return std::nullopt;
-  return std::strtod(number.c_str(), nullptr);
-}
 
 bool SetCheckFromText(ui::CheckBox& box, const std::string& stored) {
   std::optional<double> value = NumericValue(stored);
@@ -390,8 +349,18 @@ ImageKeyResult TabImageEditor::Save(const std::string& section, const std::strin
   write(".EndOut", txtEndOut.Text());
   write(".Image.Stretch", std::to_string(image.chkStretch.Value()));
   ImageKeyResult result = image.StoreImage(section, prefix + ".Image", subFolder, defaultFile);
-  std::string padding = Trimmed(txtPaddingTop.Text()) + " " + Trimmed(txtPaddingRight.Text()) + " " +
-                        Trimmed(txtPaddingBottom.Text()) + " " + Trimmed(txtPaddingLeft.Text());
+  std::string parts[] = {Trimmed(txtPaddingTop.Text()), Trimmed(txtPaddingRight.Text()),
+                         Trimmed(txtPaddingBottom.Text()), Trimmed(txtPaddingLeft.Text())};
+  // A leading blank is lost on reading the value back: empty boxes before
+  // the first filled one are written as "0", so that every value comes back
+  // into its own box.
+  size_t firstFilled = 0;
+  while (firstFilled < 4 && parts[firstFilled].empty()) ++firstFilled;
+  std::string padding;
+  for (size_t i = 0; i < 4; ++i) {
+    if (i) padding += ' ';
+    padding += i < firstFilled && firstFilled < 4 ? "0" : parts[i].c_str();
+  }
   // No padding stored and none given: the key stays absent.
   if (padding == "0 0 0 0" && ReadIni(gSkinIni, section, prefix + ".Padding").empty())
     write(".Padding", std::nullopt);

@@ -33,6 +33,7 @@
 #include <string>
 
 #include "core/image_keys.h"
+#include "core/numbers.h"
 #include "ui/ui.h"
 
 namespace pages {
@@ -40,15 +41,10 @@ namespace pages {
 // ---------------------------------------------------------------------------
 // Small rules the editors share with the pages around them.
 
-// The user's decimal separator (LOCALE_SDECIMAL of the user's locale),
-// asked for at every conversion; tests put their own in.
-extern std::function<std::string()> DecimalSeparator;
-
-// The number an offset or a size text stands for: blanks around it are
-// allowed, a sign and a decimal fraction too, its mark "." or the user's
-// decimal separator; nullopt when the text is not a number (an empty text
-// included).
-std::optional<double> NumericValue(const std::string& text);
+// The user's decimal separator and the number an offset or a size text
+// stands for, read as everywhere else in the program (core/numbers.h).
+using core::DecimalSeparator;
+using core::NumericValue;
 
 // Sets a check box from a stored flag ("0", "1", or "2" for greyed), read as
 // a number: " 1 " and "1.0" tick the box. A text that is not a number, has

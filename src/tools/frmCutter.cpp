@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -15,6 +14,7 @@
 #include "core/globals.h"
 #include "core/ini.h"
 #include "core/messages.h"
+#include "core/numbers.h"
 #include "core/paths.h"
 #include "core/program.h"
 #include "core/window_icons.h"
@@ -68,25 +68,16 @@ namespace gp = Gdiplus::DllExports;
 
 void SendToBottom(HWND hwnd) { SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE); }
 
-// The value of a number box: a decimal number, blanks around it allowed,
-// rounded to a whole number (an exact half to the even one) that fits 16
-// bits; nothing for any other text.
-std::optional<int> NumberBoxValue(const std::string& text) {
-  size_t first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return std::nullopt;
-  size_t last = text.find_last_not_of(" \t");
-  std::string number = text.substr(first, last - first + 1);
-  if (number.find_first_not_of("0123456789+-.eE") != std::string::npos) return std::nullopt;
-  const char* begin = number.c_str();
-  char* end = nullptr;
-  double value = std::strtod(begin, &end);
-  if (end == begin || *end != '\0' || !std::isfinite(value)) return std::nullopt;
-  double rounded = std::nearbyint(value);
-  if (rounded < -32768.0 || rounded > 32767.0) return std::nullopt;
+// The value of a number box: a number as the pages read one (the user's
+// decimal mark included), rounded to a whole number (an exact half to the
+// even one) that fits 16 bits; nothing for any other text.
+std::optional<int> BoxValue(const ui::TextBox& box) {
+  std::optional<double> value = NumericValue(box.Text());
+  if (!value) return std::nullopt;
+  double rounded = std::nearbyint(*value);
+  if (!(rounded >= -32768.0 && rounded <= 32767.0)) return std::nullopt;
   return static_cast<int>(rounded);
 }
-
-std::optional<int> BoxValue(const ui::TextBox& box) { return NumberBoxValue(box.Text()); }
 
 // x / 2 rounded to the nearest whole number, an exact half to the even one.
 int HalfRoundedEven(int x) { return static_cast<int>(std::nearbyint(x / 2.0)); }
@@ -187,10 +178,22 @@ void frmCutter::SetCaptions() {
   cmdCut.SetCaption(GetLangString("Cut"));
 }
 
+std::string frmCutter::SourcePath(bool fresh) {
+  std::string text = txtFile.Text();
+  if (text.empty()) return {};
+  if (fresh || text != m_SourceText) {
+    m_SourcePath = GetFullPath(text);
+  } else if (!EqualsNoCase(GetFullPath(text), m_SourcePath)) {
+    text = ProjectRelativePath(m_SourcePath);
+    txtFile.SetText(text);
+  }
+  m_SourceText = text;
+  return m_SourcePath;
+}
+
 void frmCutter::ShowCut(bool reset) {
-  std::string path = txtFile.Text();
+  std::string path = SourcePath(reset);
   if (path.empty()) return;
-  path = GetFullPath(path);
   picView.Cls();
   if (IsIconPath(path)) {
     // The icon is shown through its PNG, made anew with a reset and
@@ -388,9 +391,8 @@ void frmCutter::optVertical_Click() {
 }
 
 void frmCutter::cmdCut_Click() {
-  std::string path = txtFile.Text();
+  std::string path = SourcePath(false);
   if (path.empty()) return;
-  path = GetFullPath(path);
   bool icon = IsIconPath(path);
   if (!StartGdiPlus()) {
     if (icon) gFileSystem.RemoveFile(m_IconPng, false);
@@ -428,7 +430,7 @@ bool frmCutter::CutFrames(const std::string& sourcePath, std::vector<std::string
   std::optional<int> top = BoxValue(txtTop);
   std::optional<int> width = BoxValue(txtWidth);
   std::optional<int> height = BoxValue(txtHeight);
-  if (!left || !top || !width || !height || *width < 1 || *height < 1) return false;
+  if (!width || !height || *width < 1 || *height < 1) return false;
 
   // An icon is cut from its PNG, made afresh from the icon now named.
   std::string imagePath = sourcePath;
@@ -449,7 +451,9 @@ bool frmCutter::CutFrames(const std::string& sourcePath, std::vector<std::string
 
   std::vector<RECT> frames;
   for (int i = 0; i < count; ++i) {
-    POINT origin = FrameOrigin(i, count, *left, *top);
+    POINT origin = FrameOrigin(i, count, left.value_or(0), top.value_or(0));
+    if (!left) origin.x = shpFrame(i).Left() - m_OffsetX;
+    if (!top) origin.y = shpFrame(i).Top() - m_OffsetY;
     RECT r{origin.x, origin.y, origin.x + *width, origin.y + *height};
     if (r.left < 0 || r.top < 0 || r.right > imageWidth || r.bottom > imageHeight) return false;
     frames.push_back(r);
@@ -487,9 +491,8 @@ void frmCutter::SaveImageAsPng(GdipImage* image, const std::string& path) {
 }
 
 void frmCutter::SaveIconToPng() {
-  std::string path = txtFile.Text();
+  std::string path = SourcePath(false);
   if (path.empty()) return;
-  path = GetFullPath(path);
   m_IconPng = IconPngPath(path);
   m_IconSource = path;
   // No PNG of an earlier icon of the same name may stand in for this one.
@@ -571,6 +574,9 @@ void frmCutter::SaveIconToPng() {
 void frmCutter::Form_Load() {
   HWND self = hWnd();
   SetWindowIcons(self, "AAA", false);
+  // A window opened anew names no file yet.
+  m_SourceText.clear();
+  m_SourcePath.clear();
   // Resizable and minimisable, but not maximisable.
   SetWindowLongPtrA(self, GWL_STYLE, GetWindowLongPtrA(self, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_MAXIMIZEBOX));
   SetWindowPos(self, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);

@@ -52,9 +52,9 @@ class frmCutter : public ui::Form, public core::ISubclass {
   // Every caption from the language file; nothing while no language file
   // is in use.
   void SetCaptions();
-  // Draws the image named in txtFile into picView and places the frame
-  // outlines; with reset it first takes the image's size anew and resets
-  // the direction, the frame count and the four frame boxes.
+  // Draws the image named in txtFile (see SourcePath) into picView and
+  // places the frame outlines; with reset it first takes the image's size
+  // anew and resets the direction, the frame count and the four frame boxes.
   void ShowCut(bool reset);
   // Writes the PNG of the icon named in txtFile into the Temp folder and
   // remembers its path (IconPng); silent when the icon cannot be read.
@@ -105,9 +105,16 @@ class frmCutter : public ui::Form, public core::ISubclass {
   // Where frame i starts in the image, for frames whose own part starts at
   // left, top inside their cell.
   POINT FrameOrigin(int i, int count, int left, int top) const;
+  // The full path of the image the window works on: the file txtFile named
+  // when it was chosen or typed, a relative name taken inside the project
+  // open then. fresh: the name is taken anew, as a chosen file is. After a
+  // switch of projects the window keeps its file, and the box then names it
+  // as it lies from the project now open (its full path when outside it).
+  std::string SourcePath(bool fresh);
   // The Cut button's work: true when every frame was written; files lists
   // the frames written. A frame that fails ends the cut; the frames written
-  // before it stay.
+  // before it stay. A Left or Top box that cannot be read cuts every frame
+  // at its outline's edge, which that box left where it was.
   bool CutFrames(const std::string& sourcePath, std::vector<std::string>& files);
   void SaveImageAsPng(core::GdipImage* image, const std::string& path);
   ui::TextBox& Buddy(int i);
@@ -127,6 +134,8 @@ class frmCutter : public ui::Form, public core::ISubclass {
   int m_Direction = 0;  // 1 = cells side by side, 2 = one above the other
   std::string m_IconPng;
   std::string m_IconSource;  // the icon m_IconPng was made from
+  std::string m_SourceText;  // txtFile's text when m_SourcePath was taken
+  std::string m_SourcePath;
 };
 
 // The one cutter window, created on first use.

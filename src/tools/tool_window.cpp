@@ -1,5 +1,6 @@
 #include "tools/tool_window.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -78,8 +79,15 @@ ui::Rect ToolWindowPlace(const std::string& stored, int minWidth, int minHeight,
   ui::Rect r = ParseWindowRect(stored);
   if (r.width < minWidth) r.width = minWidth;
   if (r.height < minHeight) r.height = minHeight;
-  r.left = OnScreen(r.left, r.width, GetSystemMetrics(SM_CXSCREEN));
-  r.top = OnScreen(r.top, r.height, GetSystemMetrics(SM_CYSCREEN));
+  // A place stored on a larger screen: the system would shrink the window
+  // to about the screen's size anyway, so it is sized to the screen before
+  // it is pushed back, and its title bar stays within reach.
+  int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+  int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  r.width = std::min(r.width, screenWidth);
+  r.height = std::min(r.height, screenHeight);
+  r.left = OnScreen(r.left, r.width, screenWidth);
+  r.top = OnScreen(r.top, r.height, screenHeight);
   return r;
 }
 

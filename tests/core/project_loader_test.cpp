@@ -230,4 +230,18 @@ TEST_F(RecentProjectsTest, SeparatorsInAProjectNameCannotBreakTheList) {
   EXPECT_EQ(entries[1], Entry("Red", "Projects\\Red"));
 }
 
+TEST_F(RecentProjectsTest, ANameEndingInHalfASeparatorReadsBackWhole) {
+  Project("Red", "Projects\\Red");
+  for (const char* name : {"Shop$,", "Shop$;", "Shop$, "}) {
+    core::gLastProjects = Entry("Red", "Projects\\Red");
+    core::gProjectName = name;
+    core::LoadProject();
+    std::vector<std::string> entries = Stored();
+    ASSERT_EQ(entries.size(), 2u) << name;
+    EXPECT_EQ(core::EntryName(entries[0]), name);
+    EXPECT_EQ(core::EntryFolder(entries[0]), core::gProjectFolder) << name;
+    EXPECT_EQ(entries[1], Entry("Red", "Projects\\Red")) << name;
+  }
+}
+
 }  // namespace

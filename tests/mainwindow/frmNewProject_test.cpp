@@ -150,6 +150,21 @@ TEST_F(NewProjectTest, ListsSixRecentTemplatesThatStillExistThenTheDefault) {
   });
 }
 
+TEST_F(NewProjectTest, ATemplateWhosePathHoldsTheDefaultsTokenOrLabelIsListedAndStoredAsItIs) {
+  const Names files = {"My Skins\\Default_Skin.zqv", "My Skins\\default_skin\\" + std::string(kDefaultLabel) + ".zqv"};
+  for (size_t i = 0; i < files.size(); ++i) {
+    const std::string archive = PackedSkin(files[i], true);
+    Store("LastTemplates", archive + "$;$Default_Skin");
+    ScriptedPrompter prompts;
+    NewProject(prompts, [&](frmNewProject& d) {
+      EXPECT_EQ(Items(d.cboTemplate), (Names{archive, kDefaultLabel}));
+      Fill(d, "Skin " + std::to_string(i), d.cboTemplate.Text());
+    });
+    EXPECT_EQ(core::gProjectName, "Skin " + std::to_string(i));
+    EXPECT_EQ(Setting("LastTemplates"), archive + "$;$Default_Skin");
+  }
+}
+
 TEST_F(NewProjectTest, TakesItsCaptionsAndTheDefaultLabelFromTheLanguageFile) {
   WriteLanguage("French",
                 "New_Project=Nouveau projet\r\nNew_Skin_Name=Nom :\r\nUse_Template=Modèle :\r\nOK=Valider\r\n"
@@ -335,6 +350,20 @@ TEST_F(NewProjectTest, ANameOfBlanksOnlyIsRefusedAsAnEmptyOne) {
     Click(d.cmdCancel);
   });
   EXPECT_EQ(prompts.MessageTexts(), Names{"Please enter new skin name!"});
+  EXPECT_EQ(ProjectGlobals(), (Names{"", "", "", ""}));
+}
+
+TEST_F(NewProjectTest, ANameThatWouldReadBackEmptyIsRefusedAsAnEmptyOne) {
+  ScriptedPrompter prompts;
+  for (int i = 0; i < 3; ++i) prompts.AnswerMessage(IDOK);
+  NewProject(prompts, [&](frmNewProject& d) {
+    for (const char* typed : {"\"\"", "''", "\" \""}) {
+      Fill(d, typed, kDefaultLabel);
+      EXPECT_TRUE(d.txtSkinName.HasFocus()) << typed;
+    }
+    Click(d.cmdCancel);
+  });
+  EXPECT_EQ(prompts.MessageTexts(), Names(3, "Please enter new skin name!"));
   EXPECT_EQ(ProjectGlobals(), (Names{"", "", "", ""}));
 }
 

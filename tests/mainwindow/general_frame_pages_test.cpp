@@ -20,6 +20,19 @@ const COLORREF kButtonFace = GetSysColor(COLOR_BTNFACE);
 
 COLORREF Centre(ui::PictureBox& picture) { return picture.Point(picture.Width() / 2, picture.Height() / 2); }
 
+// A file's bytes for a Unicode (UTF-16, little-endian) text, and back.
+std::string Utf16Bytes(const std::wstring& text) {
+  std::string bytes = "\xFF\xFE";
+  for (wchar_t c : text) bytes += {static_cast<char>(c & 0xFF), static_cast<char>((c >> 8) & 0xFF)};
+  return bytes;
+}
+std::wstring Utf16Text(const std::string& bytes) {
+  std::wstring text;
+  for (size_t i = 2; i + 1 < bytes.size(); i += 2)
+    text += static_cast<wchar_t>(static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8);
+  return text;
+}
+
 class PagesTest : public ProjectTest {};
 
 TEST_F(PagesTest, OpeningAProjectFillsBothPagesAndShowsTheGeneralPage) {
@@ -126,6 +139,39 @@ TEST_F(PagesTest, AnEmptyNameKeepsTheNameSavedLastAndSaysSo) {
   EXPECT_FALSE(core::gModified);
   // The open project keeps its name until it is opened again.
   EXPECT_EQ(core::gProjectName, "Blue");
+}
+
+TEST_F(PagesTest, ANameThatWouldReadBackEmptyKeepsTheNameSavedLast) {
+  std::string folder = NamedProject("Blue");
+  Open(folder);
+  for (const char* typed : {"\"\"", "''", "' '"}) {
+    form.txtName.SetText(typed);
+    testing_support::ScriptedPrompter prompts;
+    prompts.AnswerMessage(IDOK);
+    Save();
+    EXPECT_EQ(prompts.MessageTexts(),
+              std::vector<std::string>{"The skin name cannot be empty. The name \"Blue\" is kept."})
+        << typed;
+    EXPECT_EQ(Saved()["general"]["name"], "Blue") << typed;
+    EXPECT_EQ(form.txtName.Text(), "Blue") << typed;
+  }
+}
+
+TEST_F(PagesTest, TextsLeftAsLoadedKeepTheirLettersInAUnicodePeltoIni) {
+  // Letters outside the ANSI code page reach the boxes as "?" or a near
+  // letter; the rows not edited are still stored as they were.
+  const std::vector<std::wstring> untouched = {L"Name=\u5F20\u4E09 Skin", L"Author=\u5F20\u4E09 \u0141ukasz",
+                                               L"License=\u00A9 2024 \u03A9mega"};
+  std::wstring ini = L"[General]\r\nVersion=1.0\r\n";
+  for (const std::wstring& line : untouched) ini += line + L"\r\n";
+  std::string folder = WriteProject("Unicode", Utf16Bytes(ini));
+  Open(folder);
+  form.txtVersion.SetText("2.0");
+  Save();
+
+  std::wstring saved = Utf16Text(ReadFile(folder + "\\pelto.ini"));
+  for (const std::wstring& line : untouched) EXPECT_NE(saved.find(line + L"\r\n"), std::wstring::npos) << line;
+  EXPECT_NE(saved.find(L"Version=2.0\r\n"), std::wstring::npos) << saved;
 }
 
 class PreviewTest : public PagesTest {

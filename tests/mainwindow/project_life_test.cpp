@@ -575,6 +575,28 @@ TEST_F(LifeTest, RecentProjectsAreListedNewestFirstAndOpenFromTheMenu) {
   EXPECT_EQ(Setting("LastProjects"), "Green$,$" + green + "$;$Blue$,$" + blue);
 }
 
+TEST_F(LifeTest, NamesEndingInHalfASeparatorAreListedAndOpenFromTheMenu) {
+  const Texts names = {"Shop$,", "Shop$;"};
+  Texts folders;
+  for (size_t i = 0; i < names.size(); ++i) {
+    folders.push_back(WriteProject("Shop" + std::to_string(i), "[General]\r\nName=" + names[i] + "\r\n"));
+    Open(folders.back());
+  }
+  Open(NamedProject("alpha"));
+  auto listed = [this] {
+    Texts items;
+    for (int i = 1; i <= form.mnuProjectList.UBound(); ++i) items.push_back(form.mnuProjectList(i).Caption());
+    return items;
+  };
+  ASSERT_EQ(listed(), (Texts{"1. alpha", "2. Shop$;", "3. Shop$,", "-"}));
+  // The oldest comes first each time.
+  for (size_t i = 0; i < names.size(); ++i) {
+    ChooseMenu(form, form.mnuProjectList(3));
+    EXPECT_EQ(core::gProjectName, names[i]);
+    EXPECT_EQ(core::gProjectFolder, folders[i]);
+  }
+}
+
 TEST_F(LifeTest, TheReopenOptionIsStoredAndOpensTheLastProjectAtTheNextStart) {
   std::string blue = NamedProject("Blue");
   Open(NamedProject("Red"));

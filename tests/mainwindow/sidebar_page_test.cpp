@@ -68,4 +68,30 @@ TEST_F(SideBarPageTest, DuplicateStyleLinesLoseTwoOfTheFirstAndTheTabBackgrounds
   EXPECT_EQ(Saved()["sidebar"]["titlebackground.fill.angle"], "90");
 }
 
+TEST_F(SideBarPageTest, EmptiedLeadingPaddingBoxesLeaveEveryOtherValueInItsOwnBox) {
+  struct Case {
+    const char* emptied;  // the boxes emptied, top first ("TR": top and right)
+    const char* saved;
+    const char* shown;    // the four boxes after a reload, joined by "|"
+  };
+  const Case cases[] = {
+      {"T", "0 3 4 5", "0|3|4|5"},
+      {"TR", "0 0 4 5", "0|0|4|5"},
+      {"TRB", "0 0 0 5", "0|0|0|5"},
+      {"R", "2  4 5", "2||4|5"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.emptied);
+    const std::string folder = WriteProject("Side", kHead + "Tab.Normal.Padding=2 3 4 5\r\n");
+    Open(folder);
+    pages::TabImageEditor& tab = form.SideBarTabNormal;
+    ui::TextBox* boxes[] = {&tab.txtPaddingTop, &tab.txtPaddingRight, &tab.txtPaddingBottom, &tab.txtPaddingLeft};
+    for (const char* box = c.emptied; *box; ++box) boxes[std::string("TRBL").find(*box)]->SetText("");
+    Save();
+    EXPECT_EQ(Saved()["sidebar"]["tab.normal.padding"], c.saved);
+    Open(folder);
+    EXPECT_EQ(boxes[0]->Text() + "|" + boxes[1]->Text() + "|" + boxes[2]->Text() + "|" + boxes[3]->Text(), c.shown);
+  }
+}
+
 }  // namespace

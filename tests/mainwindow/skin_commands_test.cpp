@@ -178,6 +178,7 @@ TEST_F(SkinCommandsTest, RunSavesWithoutAskingAndPrefersTheRunningBrowser) {
   OpenProject("Blue", "Projects\\Blue");
   core::gBrowserFolder = InstallBrowser();
   core::gModified = true;
+  form.txtAuthor.SetText("Edited before Run");
   const std::string running = testing_support::StandInBrowserExe(testing_support::kBrowserV2);
   testing_support::RunningProgram other("\"" + running + "\"");
   ASSERT_TRUE(other.WaitUntilIdle());
@@ -191,6 +192,8 @@ TEST_F(SkinCommandsTest, RunSavesWithoutAskingAndPrefersTheRunningBrowser) {
                                  core::RunSkinCommandLine(running, core::gTempFolder + "\\Temp.zqv")))
       << started.starts[0].commandLine;
   EXPECT_EQ(started.starts[0].show, SW_SHOWNORMAL);
+  // The edit was saved before the browser started.
+  EXPECT_EQ(testing_support::ParseIni(core::gSkinIni)["general"]["author"], "Edited before Run");
 }
 
 TEST_F(SkinCommandsTest, RunStopsWhenTheSaveBeforeItFails) {

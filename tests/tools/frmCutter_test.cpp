@@ -13,6 +13,7 @@
 #include "core/files.h"
 #include "core/gdiplus_images.h"
 #include "core/globals.h"
+#include "core/numbers.h"
 #include "core/subclass.h"
 #include "core/window_links.h"
 #include "support/files.h"
@@ -88,6 +89,15 @@ std::string FrameList(const std::string& base, int count) {
 std::string Saved(const std::string& list) {
   return "The following images are sucessfully saved : \r\n" + list + "\r\n Do you want to continue?";
 }
+
+// The user's decimal mark while it lives.
+struct DecimalMark {
+  explicit DecimalMark(const char* mark) : saved(core::DecimalSeparator) {
+    core::DecimalSeparator = [mark] { return std::string(mark); };
+  }
+  ~DecimalMark() { core::DecimalSeparator = saved; }
+  std::function<std::string()> saved;
+};
 
 std::string Place(const ui::Shape& s) { return Text({s.Left(), s.Top(), s.Width(), s.Height()}); }
 // Text typed into a box, or without text a click.
@@ -166,6 +176,9 @@ TEST_F(CutterTest, ItOpensAtTheStoredPlaceWithinTheScreenAndAtLeast360By360) {
       {std::to_string(sw - 10) + " " + std::to_string(sh - 10) + " 400 400",
        std::to_string(sw - 400) + " " + std::to_string(sh - 400) + " 400 400"},
       {"x y", "0 0 360 360"},
+      // Stored on a larger screen: sized to this one, wholly on it.
+      {"30 40 " + std::to_string(sw + 640) + " 400", "0 40 " + std::to_string(sw) + " 400"},
+      {"0 0 99999 99999", "0 0 " + std::to_string(sw) + " " + std::to_string(sh)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.stored);
@@ -371,6 +384,8 @@ TEST_F(CutterTest, CaptionsComeFromTheLanguageFileThenEnglishElseStayEmpty) {
 TEST_F(CutterTest, AnImageIsShownWithItsFramesGuessedAndCutIntoThemBesideIt) {
   // Named relative to the project, as a chosen file inside it is.
   core::gProjectFolder = *this / "img";
+  // Under a German setting, whose decimal mark is the comma.
+  DecimalMark german(",");
   struct Case {
     const char* file;
     int width, height;
@@ -399,6 +414,13 @@ TEST_F(CutterTest, AnImageIsShownWithItsFramesGuessedAndCutIntoThemBesideIt) {
       {"my.images\\strip", 32, 8, "4 4 0 0 8 8", {}, "0 0 8 8, 8 0 8 8, 16 0 8 8, 24 0 8 8"},
       // A source named like a frame is never replaced.
       {"a_cut_0.png", 32, 8, "4 4 0 0 8 8", {}, "0 0 8 8, 8 0 8 8, 16 0 8 8, 24 0 8 8"},
+      // The regional mark: 2,5 frames are 2, the half to the even neighbour.
+      {"comma.png", 64, 16, "4 4 0 0 16 16", {{&form.txtHorizontal, "2,5"}}, "0 0 32 16, 32 0 32 16"},
+      // An edge that cannot be read leaves its outlines, and the frames, where they were.
+      {"leftx.png", 64, 16, "4 4 0 0 16 16", {{&form.txtLeft, "2"}, {&form.txtLeft, "x"}},
+       "2 0 14 16, 18 0 14 16, 34 0 14 16, 50 0 14 16"},
+      {"topx.png", 64, 16, "4 4 0 0 16 16", {{&form.txtTop, "3"}, {&form.txtTop, ""}},
+       "0 3 16 13, 16 3 16 13, 32 3 16 13, 48 3 16 13"},
   };
   Open();
   for (const Case& c : cases) {
@@ -442,6 +464,36 @@ TEST_F(CutterTest, AnImageIsShownWithItsFramesGuessedAndCutIntoThemBesideIt) {
     EXPECT_FALSE(testing_support::Exists(base + "_cut_" + std::to_string(count) + ".png"));
     EXPECT_EQ(ImageFile(path).Size(), std::to_string(c.width) + " x " + std::to_string(c.height));
   }
+}
+
+TEST_F(CutterTest, AFileChosenInOneProjectIsStillShownAndCutThereAfterAnotherProjectIsOpened) {
+  // Two projects holding the same file name, each its own strip.
+  std::string a = *this / "Projects\\A", b = *this / "Projects\\B";
+  std::string chosen = WriteImage(a + "\\control\\full_frame.png", 64, 16);
+  testing_support::WritePng(b + "\\control\\full_frame.png", 96, 24, RGB(0, 255, 0));
+  core::gProjectFolder = a;
+  Open();
+  testing_support::ScriptedPrompter prompter;
+  prompter.AnswerFile(chosen);
+  Act(&form.cmdBrowse, nullptr);
+  EXPECT_EQ(form.txtFile.Text(), "control\\full_frame.png");
+
+  core::gProjectFolder = b;
+  // Redrawn, the view shows the chosen strip, which the box now names in full.
+  SetClientSize(form, 400, 400);
+  int x = (form.picView.ScaleWidth() - 64) / 2, y = (form.picView.ScaleHeight() - 16) / 2;
+  EXPECT_EQ(form.picView.Point(x + 1, y + 1), PlaceColour(1, 1));
+  EXPECT_EQ(form.txtFile.Text(), chosen);
+
+  prompter.AnswerMessage(IDOK).AnswerFile("");
+  Act(&form.cmdCut, nullptr);
+  EXPECT_EQ(prompter.MessageTexts(), std::vector<std::string>{Saved(FrameList(a + "\\control\\full_frame", 4))});
+  for (int i = 0; i < 4; ++i) {
+    ImageFile frame(a + "\\control\\full_frame_cut_" + std::to_string(i) + ".png");
+    ASSERT_EQ(frame.Size(), "16 x 16") << i;
+    EXPECT_EQ(frame.Colour(15, 15), PlaceColour(16 * i + 15, 15)) << i;
+  }
+  EXPECT_EQ(core::gFileSystem.FileNames(b + "\\control"), std::vector<std::string>{"full_frame.png"});
 }
 
 TEST_F(CutterTest, TheBoxesKeepTheCustomFrameInsideItsCellAndTheCountsSetTheCells) {
@@ -542,7 +594,6 @@ TEST_F(CutterTest, ACutThatCannotBeMadeSaysSoAndWritesNothingAndTheMessagesComeF
       {"width abc", [&] { Act(&form.txtWidth, "abc"); }},
       {"no height", [&] { Act(&form.txtHeight, ""); }},
       {"height -3", [&] { Act(&form.txtHeight, "-3"); }},
-      {"left x", [&] { Act(&form.txtLeft, "x"); }},
       {"0 frames", [&] { Act(&form.txtHorizontal, "0"); }},
       {"17 frames", [&] { Act(&form.txtHorizontal, "17"); }},
       // Since it was shown the file shrank, went, or stopped being an image.

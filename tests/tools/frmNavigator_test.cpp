@@ -56,6 +56,10 @@ TEST_F(NavigatorTest, ItOpensAtTheStoredPlaceWithinTheScreenAndAtLeast400By300) 
       {std::to_string(sw - 100) + " 20 500 300", std::to_string(sw - 500) + " 20 500 300"},
       {"20 " + std::to_string(sh - 300) + " 500 300", "20 " + std::to_string(sh - 300) + " 500 300"},
       {"20 " + std::to_string(sh - 299) + " 500 300", "20 " + std::to_string(sh - 300) + " 500 300"},
+      // Stored on a larger screen: sized to this one, wholly on it.
+      {"0 0 " + std::to_string(sw + 640) + " " + std::to_string(sh + 56),
+       "0 0 " + std::to_string(sw) + " " + std::to_string(sh)},
+      {"0 0 99999 99999", "0 0 " + std::to_string(sw) + " " + std::to_string(sh)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.stored);

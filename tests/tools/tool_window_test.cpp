@@ -61,6 +61,8 @@ TEST_F(ToolWindowPlaceTest, AStoredPlaceIsRaisedToTheMinimumSizeAndKeptOnTheScre
   // The size is raised before the screen's edge is tested.
   ExpectRect(tools::ToolWindowPlace(std::to_string(screenWidth - 350) + " 0 10 10", 400, 300, {}, 1, 1),
              screenWidth - 400, 0, 400, 300);
+  // Larger than the screen, it is sized to the screen before it is pushed back.
+  ExpectRect(tools::ToolWindowPlace("20 30 99999 99999", 400, 300, {}, 1, 1), 0, 0, screenWidth, screenHeight);
 }
 
 }  // namespace

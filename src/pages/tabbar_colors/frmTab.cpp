@@ -1,6 +1,8 @@
 #include "pages/tabbar_colors/frmTab.h"
 
 #include <initializer_list>
+#include <string>
+#include <vector>
 
 #include "core/files.h"
 #include "core/gdiplus_images.h"
@@ -28,13 +30,6 @@ void Write(const std::string& key, const std::optional<std::string>& value) {
   WriteIni(gSkinIni, kSection, key, value);
 }
 
-std::string Trimmed(const std::string& text) {
-  size_t first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return {};
-  size_t last = text.find_last_not_of(" \t");
-  return text.substr(first, last - first + 1);
-}
-
 // A stored flag. One the box cannot show (not a whole number from 0 to 2)
 // loads as unchecked, the value of a missing key, rather than leaving what
 // the project opened before had there.
@@ -53,6 +48,25 @@ void LoadParts(const std::string& value, std::initializer_list<ui::TextBox*> box
     box->SetText(i < parts.size() ? parts[i] : "");
     ++i;
   }
+}
+
+// The texts of boxes that LoadParts spreads a value over, joined by single
+// blanks. The load splits the value at blanks, and a leading blank is lost
+// on reading it back: an empty box before a filled one is written as "0",
+// so that every later value comes back into its own box. Empty boxes after
+// the last filled one, and boxes that are all empty, are joined as they are.
+std::string JoinedParts(const std::vector<std::string>& parts) {
+  size_t filled = parts.size();
+  while (filled > 0 && Trimmed(parts[filled - 1]).empty()) --filled;
+  std::string joined;
+  for (size_t i = 0; i < parts.size(); ++i) {
+    if (i) joined += ' ';
+    if (i < filled && Trimmed(parts[i]).empty())
+      joined += '0';
+    else
+      joined += parts[i];
+  }
+  return joined;
 }
 
 // Draws an image key's file centred into an emptied preview, recording its
@@ -439,8 +453,9 @@ void frmTab::SaveTabState(const TabState& tab) {
     Write(k + ".EndOut", tab.endOut->Text());
     Write(k + ".Image.Stretch", std::to_string(e.chkStretch.Value()));
     Collect(e.StoreImage(kSection, k + ".Image", kImageFolder, tab.defaultFile), path);
-    std::string padding;
-    for (ui::TextBox* box : tab.padding) padding += (padding.empty() ? "" : " ") + Trimmed(box->Text());
+    std::vector<std::string> parts;
+    for (ui::TextBox* box : tab.padding) parts.push_back(Trimmed(box->Text()));
+    std::string padding = JoinedParts(parts);
     Write(k + ".Padding", padding == "0 0 0 0" ? std::nullopt : std::optional<std::string>(padding));
   } else {
     Collect(e.StoreImage(kSection, k + ".Image", kImageFolder, tab.defaultFile), path);
@@ -465,13 +480,13 @@ void frmTab::SaveTabBar() {
     Write("TabProgress.HideIcon", std::to_string(chkTabProgressHideIcon.Value()));
     Write("TabProgress.Image.FrameWidth", txtTabProgressFrameWidth.Text());
     SaveImage(txtTabProgressImage, "TabProgress.Image", "loading.png");
-    Write("TabProgress.Offset", txtTabProgressLeftOffset.Text() + " " + txtTabProgressTopOffset.Text());
+    Write("TabProgress.Offset", JoinedParts({txtTabProgressLeftOffset.Text(), txtTabProgressTopOffset.Text()}));
   }
 
   Write("TabClose.ExtendSpace", txtTabCloseExtendSpace.Text());
   SaveImage(txtTabCloseNormalImage, "TabClose", "tab_close.png");
   SaveImage(txtTabCloseHoverImage, "TabClose.Hover", "tab_close_hover.png");
-  Write("TabClose.Offset", txtTabCloseLeftOffset.Text() + " " + txtTabCloseTopOffset.Text());
+  Write("TabClose.Offset", JoinedParts({txtTabCloseLeftOffset.Text(), txtTabCloseTopOffset.Text()}));
 }
 
 }  // namespace pages

@@ -134,6 +134,40 @@ TEST_F(TabPageTest, EveryKeyReachesAControlThatSavesItBackAndNothingOfTheProject
             "[TabBar]\r\nBackground.Style=3Image\r\nBackground.Style=GFill\r\nInactiveBackground.Style=3Image\r\n");
 }
 
+TEST_F(TabPageTest, AnEmptiedPaddingOrOffsetBoxLeavesEveryOtherValueInItsOwnBox) {
+  const std::vector<std::string> padding = {"Top", "Right", "Bottom", "Left"}, offset = {"LeftOffset", "TopOffset"};
+  struct Case {
+    const char* key;
+    std::string stem;  // the boxes' names, with the endings in the value's order
+    const std::vector<std::string>& endings;
+    std::vector<size_t> emptied;
+    const char* saved;
+    const char* shown;  // the boxes' texts after a reload, each followed by "|"
+  };
+  const Case cases[] = {
+      {"Tab.Active.Padding", "txtTabActivePadding", padding, {0}, "0 3 4 5", "0|3|4|5|"},
+      {"Tab.Normal.Padding", "txtTabNormalPadding", padding, {1}, "1 0 3 4", "1|0|3|4|"},
+      // An empty last box stays empty.
+      {"Tab.Active.Padding", "txtTabActivePadding", padding, {0, 3}, "0 3 4", "0|3|4||"},
+      {"TabClose.Offset", "txtTabClose", offset, {0}, "0 7", "0|7|"},
+      {"TabProgress.Offset", "txtTabProgress", offset, {0}, "0 9", "0|9|"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.key);
+    WriteIniText(
+        "[TabBar]\r\nTab.Normal.Padding=1 2 3 4\r\nTab.Active.Padding=2 3 4 5\r\nTabProgress.Style=Progress\r\n"
+        "TabProgress.Offset=8 9\r\nTabClose.Offset=6 7\r\n");
+    LoadPage();
+    for (size_t i : c.emptied) SendMessageA(Named(c.stem + c.endings[i]).hWnd(), WM_SETTEXT, 0, LPARAM(""));
+    page.SaveTabBar();
+    EXPECT_EQ(SavedValue("TabBar", c.key), c.saved);
+    LoadPage();
+    std::string shown;
+    for (const std::string& ending : c.endings) shown += Named(c.stem + ending).Text() + "|";
+    EXPECT_EQ(shown, c.shown);
+  }
+}
+
 TEST_F(TabPageTest, TheProgressStyleEnablesItsControlsAndNoneKeepsTheirKeys) {
   using Case = std::tuple<const char*, int, const char*>;
   for (auto [stored, item, saved] :
