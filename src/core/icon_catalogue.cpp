@@ -125,16 +125,6 @@ std::optional<std::string> KeepUnlessEmpty(const std::string& text) {
   return text;
 }
 
-// A full path into the project folder (in any letter case) as the
-// project-relative value; any other text as it is.
-std::string RelativeIfInProject(const std::string& value) {
-  if (gProjectFolder.empty() || !IsAbsolutePath(value)) return value;
-  std::string prefix = gProjectFolder + "\\";
-  if (value.size() > prefix.size() && EqualsNoCase(value.substr(0, prefix.size()), prefix))
-    return value.substr(prefix.size());
-  return value;
-}
-
 // Saving one image of a changed entry: value is its table text, updated
 // to the project-relative name once an outside image is in the project.
 class ImageSaver {
@@ -279,7 +269,8 @@ void ShowPlainTile(ui::PictureBox& tile, const std::string& path, int offset) {
 
 std::string DerivedStateFile(const ButtonTables& group, int index, ButtonState state) {
   if (!group.Has(index)) return {};
-  const std::string& normal = group.normal[index];
+  // The normal value as the written key will be read.
+  const std::string normal = ProfileValue(group.normal[index]);
   if (normal.find(".png") != std::string::npos && IsInsideProject(normal)) {
     std::string derived = ReplaceAll(normal, ".png", StateFileSuffix(state));
     if (IsInsideProject(derived)) return derived;

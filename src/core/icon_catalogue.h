@@ -149,8 +149,9 @@ void LoadIcons();
 std::vector<std::string> SaveIcons();
 
 // The name a hover, disabled or pressed image gets from the button's
-// normal image value: every ".png" of it with the state's suffix before it
-// (toolbar\24_Back.png gives toolbar\24_Back_hover.png). A normal value
+// normal image value, as ReadIni will read it back: every ".png" of it
+// with the state's suffix before it (toolbar\24_Back.png gives
+// toolbar\24_Back_hover.png). A normal value
 // that names no PNG inside the project gives the name derived from the
 // group's default file for the button instead, so that a state image
 // never lands on the normal image nor outside the project.

@@ -164,10 +164,22 @@ bool IsInsideProject(const std::string& value) {
   return full.size() > project.size() && EqualsNoCase(full.substr(0, project.size()), project);
 }
 
+std::string RelativeIfInProject(const std::string& value) {
+  std::string prefix = gProjectFolder + "\\";
+  if (gProjectFolder.empty() || value.size() <= prefix.size() || !EqualsNoCase(value.substr(0, prefix.size()), prefix))
+    return value;
+  std::string relative = value.substr(prefix.size());
+  return IsInsideProject(relative) ? relative : value;
+}
+
 bool NamedByAnotherKey(const std::string& file, const std::string& section, const std::string& key,
                        const std::string& target) {
   std::string full = ProjectFilePath(target);
   if (full.empty()) return false;
+  // The description itself: the project's pelto.ini and the file written
+  // now (a save writes a copy beside it).
+  if (EqualsNoCase(full, NormalisedPath(file))) return true;
+  if (!gProjectFolder.empty() && EqualsNoCase(full, NormalisedPath(gProjectFolder + "\\pelto.ini"))) return true;
   for (const std::string& value : OtherKeyValues(file, section, key))
     if (EqualsNoCase(ProjectFilePath(value), full)) return true;
   for (const ImageKeyPlan* plan = gImageKeyPlan; plan; plan = plan->outer_)
@@ -212,7 +224,8 @@ ImageKeyPlan* RehearsingPlan(const std::string& file) {
 }
 
 void ImageKeyPlan::Note(const std::string& section, const std::string& key, const std::string& value) {
-  noted_.push_back({section, key, value});
+  // The value as the written key will be read.
+  noted_.push_back({section, key, ProfileValue(value)});
 }
 
 bool ImageKeyPlan::Names(const std::string& file, const std::string& section, const std::string& key,
@@ -253,7 +266,9 @@ ImageKeyResult CopyImageIn(const std::string& file, const std::string& section, 
   if (RehearsingPlan(file)) return {};
   std::string stored = ReadIni(file, section, key, "");
   std::string target = preferred.value_or(stored);
-  if (!IsInsideProject(target) || NamedByAnotherKey(file, section, key, target))
+  // A folder of the project takes no picture, as a place outside it does not.
+  if (!IsInsideProject(target) || gFileSystem.FolderExists(GetFullPath(target)) ||
+      NamedByAnotherKey(file, section, key, target))
     target = FreeTarget(file, section, key, newName, spareName);
   if (!CopyIntoProject(source, target)) return {"", true};
   if (target != stored) WriteIni(file, section, key, target);
@@ -267,11 +282,8 @@ ImageKeyResult StoreImageKey(const std::string& file, const std::string& section
     WriteIni(file, section, key, std::nullopt);
     return {};
   }
-  // Inside the project, written with the project folder as its start: stored
-  // relative, even as loaded.
-  std::string value = path;
-  std::string prefix = gProjectFolder + "\\";
-  if (!gProjectFolder.empty() && value.compare(0, prefix.size(), prefix) == 0) value.erase(0, prefix.size());
+  // A full path into the project is stored relative, even as loaded.
+  std::string value = RelativeIfInProject(path);
   if (value == path && LeftAsLoaded(file, section, key, path)) return {};
   if (value.find(":\\") != 1) {
     if (ImageKeyPlan* rehearsal = RehearsingPlan(file)) rehearsal->Note(section, key, value);

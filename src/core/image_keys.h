@@ -32,6 +32,11 @@ std::string DefaultImageFolder(const std::string& section, const std::string& ke
 // that has no drive, does not start at a root and never climbs out with "..".
 bool IsInsideProject(const std::string& value);
 
+// A full path naming a place inside the project (the project folder as its
+// start, in any letter case, and never climbing out of it) as the
+// project-relative value; any other text as it is.
+std::string RelativeIfInProject(const std::string& value);
+
 // Copies source to the project-relative target, creating the target's
 // folders inside the project as needed and replacing a file there. The
 // target must lie inside the project; a file already in place (the same
@@ -66,7 +71,8 @@ class ImageKeyPlan {
 
   // Runs the savers once against the plan's file without changing it.
   void Rehearse(const std::function<void()>& savers);
-  // Notes that [section] key is about to name value.
+  // Notes that [section] key is about to name value (as ReadIni will read
+  // it back).
   void Note(const std::string& section, const std::string& key, const std::string& value);
   // True when a noted key other than [section] key names the
   // project-relative target.
@@ -92,7 +98,8 @@ ImageKeyPlan* RehearsingPlan(const std::string& file);
 
 // True when a key of file other than [section] key names the
 // project-relative target (whatever the letter case or the slashes), on
-// disk or in the ImageKeyPlan alive.
+// disk or in the ImageKeyPlan alive. The project's pelto.ini and file
+// itself, in any form that resolves to them, count as named by every key.
 bool NamedByAnotherKey(const std::string& file, const std::string& section, const std::string& key,
                        const std::string& target);
 
@@ -111,10 +118,10 @@ bool LeftAsLoaded(const std::string& file, const std::string& section, const std
 // Copies source, an image from outside the project that the user gave, into
 // the project for [section] key of file, and writes the key once the copy
 // succeeded. The copy goes to preferred (by default the key's current
-// file) while that lies inside the project and no other key names it
-// (NamedByAnotherKey); else to newName; else, where that is named too, to
-// the first of spareName (or newName) numbered 2, 3 ... that no other key
-// names. A rehearsal copies nothing: the place is found in the save itself.
+// file) while that lies inside the project, is no folder and no other key
+// names it (NamedByAnotherKey); else to newName; else, where that is named
+// too, to the first of spareName (or newName) numbered 2, 3 ... that no
+// other key names. A rehearsal copies nothing: the place is found in the save itself.
 ImageKeyResult CopyImageIn(const std::string& file, const std::string& section, const std::string& key,
                            const std::string& source, const std::string& newName, const std::string& spareName = "",
                            const std::optional<std::string>& preferred = std::nullopt);
@@ -122,9 +129,8 @@ ImageKeyResult CopyImageIn(const std::string& file, const std::string& section, 
 // Stores an image key of section in file (gSkinIni) from path, the text of
 // the page's image box:
 // - an empty path deletes the key;
-// - a path inside the project (written with the project folder as its
-//   start, in the same letter case) is written as the project-relative
-//   value, even where the key holds it so now;
+// - a full path inside the project (RelativeIfInProject) is written as the
+//   project-relative value, even where the key holds it so now;
 // - any other path that is the key's value now is left as it stands
 //   (LeftAsLoaded);
 // - any other path without a drive is written as it is;

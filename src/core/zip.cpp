@@ -64,13 +64,15 @@ std::string gUnzipListing;
 int16_t gUnzipListCount = 0;
 int16_t gUnzipPasswordCancelled = 0;
 
-int VBZip(int argc, const std::string& zipName, const ZipNames& names, const std::string& rootDir, int update) {
+int VBZip(int argc, const std::string& zipName, const ZipNames& names, const std::string& rootDir, int update,
+          const std::string& leaveOut) {
   gZipMessage.clear();
   ziplib::ArchiveRequest request;
   request.zipName = zipName;
   for (int i = 0; i < argc && i < kZipNameSlots; ++i) request.names.push_back(names.zFiles[i]);
   request.rootDir = ToUpper(rootDir);
   request.update = update == 1;
+  request.leaveOut = leaveOut;
   request.print = ZipPrintCallback;
   return ziplib::Archive(request);
 }
@@ -202,7 +204,7 @@ int32_t clsZip::MakeZipFile() {
       if (i >= static_cast<size_t>(mdlZip::kZipNameSlots)) throw AppError(kErrSubscript, source, "Subscript out of range");
       names.zFiles[i] = files_[i];
     }
-    return mdlZip::VBZip(ZipFileCount(), zipFileName_, names, rootDirectory_, updatingZip_);
+    return mdlZip::VBZip(ZipFileCount(), zipFileName_, names, rootDirectory_, updatingZip_, leaveOut_);
   } catch (const AppError& e) {
     throw AppError(e.Number(), source, e.Description());
   } catch (const std::bad_alloc&) {

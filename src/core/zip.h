@@ -53,8 +53,10 @@ struct ZipNames {
   std::string zFiles[kZipNameSlots];
 };
 
-// The packing call sequence: names relative to rootDir into zipName.
-int VBZip(int argc, const std::string& zipName, const ZipNames& names, const std::string& rootDir, int update);
+// The packing call sequence: names relative to rootDir into zipName,
+// leaving the file leaveOut out ("" = none).
+int VBZip(int argc, const std::string& zipName, const ZipNames& names, const std::string& rootDir, int update,
+          const std::string& leaveOut);
 
 // The options of one extraction, in the order clsUnzip declares them;
 // the three counts are the extractor's 16-bit fields.
@@ -110,6 +112,10 @@ class clsZip {
   bool IncludeSystemFiles() const { return includeSystemFiles_ == 1; }
   void SetIncludeSystemFiles(bool v) { includeSystemFiles_ = v ? 1 : 0; }
   int32_t ZipFileCount() const { return static_cast<int32_t>(files_.size()); }
+  // A file that is never packed ("" = none): the archive's final place,
+  // when that lies among the files packed.
+  const std::string& LeaveOut() const { return leaveOut_; }
+  void SetLeaveOut(const std::string& v) { leaveOut_ = v; }
 
   // Appends a name, relative to RootDirectory; a name already listed
   // (without regard to case) raises kObjectErrorBase + 2001.
@@ -128,6 +134,7 @@ class clsZip {
   int encrypted_ = 0;
   int includeSystemFiles_ = 0;
   std::vector<std::string> files_;
+  std::string leaveOut_;
 };
 
 // Extracts a whole archive into a folder.

@@ -222,9 +222,10 @@ class Packer {
     if (pending_.size() >= kPrintPiece || GetTickCount64() - lastPrint_ >= kPrintIntervalMs) FlushMessages();
   }
   std::string PathOf(const std::string& name) const;
+  // The archive, its temporary file or the file to leave out.
   bool IsOwnArchive(const std::string& path, const std::string& fileName) const;
   void AddItem(Item item);
-  void Walk(const std::string& folder, const std::string& prefix);
+  int Walk(const std::string& folder, const std::string& prefix);
   int Collect();
   int WriteItem(const Item& item, bool replacing);
   int WriteFileData(HANDLE file, uint64_t size, bool compress, Written& w);
@@ -235,6 +236,7 @@ class Packer {
   std::string root_;
   std::string zipFull_;
   std::string tempFull_;
+  std::string leaveOutFull_;
   std::vector<Item> items_;
   std::unordered_set<std::string> seen_;  // lower-case entry names
   MappedFile old_;
@@ -277,9 +279,12 @@ std::string Packer::PathOf(const std::string& name) const {
 }
 
 bool Packer::IsOwnArchive(const std::string& path, const std::string& fileName) const {
-  if (!EqualsNoCase(fileName, NameOf(zipFull_)) && !EqualsNoCase(fileName, NameOf(tempFull_))) return false;
+  const bool leaveOut = !leaveOutFull_.empty() && EqualsNoCase(fileName, NameOf(leaveOutFull_));
+  if (!leaveOut && !EqualsNoCase(fileName, NameOf(zipFull_)) && !EqualsNoCase(fileName, NameOf(tempFull_)))
+    return false;
   std::string full = FullPathOf(path);
-  return EqualsNoCase(full, zipFull_) || EqualsNoCase(full, tempFull_);
+  return EqualsNoCase(full, zipFull_) || EqualsNoCase(full, tempFull_) ||
+         (leaveOut && EqualsNoCase(full, leaveOutFull_));
 }
 
 void Packer::AddItem(Item item) {
@@ -288,11 +293,18 @@ void Packer::AddItem(Item item) {
   items_.push_back(std::move(item));
 }
 
-void Packer::Walk(const std::string& folder, const std::string& prefix) {
+int Packer::Walk(const std::string& folder, const std::string& prefix) {
   WIN32_FIND_DATAA fd;
   HANDLE h = FindFirstFileExA((folder + "\\*").c_str(), FindExInfoBasic, &fd, FindExSearchNameMatch, nullptr,
                               FIND_FIRST_EX_LARGE_FETCH);
-  if (h == INVALID_HANDLE_VALUE) return;
+  if (h == INVALID_HANDLE_VALUE) {
+    // Nothing matched: a folder without even "." and "..", such as an empty
+    // drive root. Any other failure (a path too long for the ANSI calls, a
+    // folder gone or locked) would leave its files silently out.
+    if (GetLastError() == ERROR_FILE_NOT_FOUND) return kZipOk;
+    Print("zip error: could not open folder for reading: " + folder + "\n");
+    return kZipNameNotFound;
+  }
   std::vector<WIN32_FIND_DATAA> children;
   do {
     if (!std::strcmp(fd.cFileName, ".") || !std::strcmp(fd.cFileName, "..")) continue;
@@ -315,8 +327,11 @@ void Packer::Walk(const std::string& folder, const std::string& prefix) {
     std::string path = item.path;
     bool folder = item.folder;
     AddItem(std::move(item));
-    if (folder) Walk(path, entry);
+    if (!folder) continue;
+    int rc = Walk(path, entry);
+    if (rc != kZipOk) return rc;
   }
+  return kZipOk;
 }
 
 int Packer::Collect() {
@@ -342,7 +357,9 @@ int Packer::Collect() {
     if (!item.folder && IsOwnArchive(path, NameOf(path))) continue;
     bool folder = item.folder;
     AddItem(std::move(item));
-    if (folder) Walk(path, prefix);
+    if (!folder) continue;
+    int rc = Walk(path, prefix);
+    if (rc != kZipOk) return rc;
   }
   return kZipOk;
 }
@@ -543,6 +560,7 @@ int Packer::Run() {
   }
   root_ = request_.rootDir.empty() ? std::string() : DiskCaseOf(request_.rootDir);
   zipFull_ = FullPathOf(request_.zipName);
+  if (!request_.leaveOut.empty()) leaveOutFull_ = FullPathOf(request_.leaveOut);
   char temp[MAX_PATH];
   if (!GetTempFileNameA(FolderOf(zipFull_).c_str(), "zi", 0, temp)) {
     Print("zip error: could not create " + request_.zipName + "\n");

@@ -2,10 +2,11 @@
 // or stored) from a list of files and folders. Folders are always walked
 // to the bottom, each folder gets its own entry (empty ones too), hidden
 // and system files and folders met on the way are left out, and nothing is
-// ever encrypted. Entry names are the given names relative to the root
-// folder, with "/" between the parts. Images that are compressed already
-// (PNG, JPEG, GIF) are stored; everything else is deflated at the best
-// level, or stored when that comes out no smaller.
+// ever encrypted. A folder that cannot be listed fails the packing, as a
+// file that cannot be read does. Entry names are the given names relative
+// to the root folder, with "/" between the parts. Images that are
+// compressed already (PNG, JPEG, GIF) are stored; everything else is
+// deflated at the best level, or stored when that comes out no smaller.
 //
 // The archive is written to a temporary file beside it and only replaces
 // the target when everything went well, so a failed packing leaves no
@@ -30,7 +31,7 @@ enum ZipResult : int {
   kZipWriteError = 14,   // the temporary archive could not be written
   kZipCreateError = 15,  // the temporary archive could not be made, or not moved to the target
   kZipBadName = 16,      // no archive name given
-  kZipNameNotFound = 18, // a listed name does not exist, or a file cannot be opened
+  kZipNameNotFound = 18, // a listed name does not exist, or a file or folder cannot be opened
 };
 
 // The archiver's print callback: text pieces (zero-terminated, length
@@ -44,6 +45,9 @@ struct ArchiveRequest {
   std::vector<std::string> names;  // files or folders, relative to rootDir unless absolute
   std::string rootDir;             // base folder of the names ("" = the current folder)
   bool update = false;             // replace existing entries only by newer files
+  // A file never packed, as the archive itself is not: the place the
+  // archive is to be moved to afterwards ("" = none).
+  std::string leaveOut;
   ZipPrintFn print = nullptr;
 };
 

@@ -33,6 +33,8 @@ constexpr char kDefaultName[] = "New Skin";
 constexpr int kMaxNameCount = 10;
 // Templates listed before the default one, at most.
 constexpr int kMaxListedTemplates = 6;
+// A new project's folder name counts on this far at most while taken.
+constexpr int kMaxFolderCount = 999;
 
 std::string ProjectsFolder() { return ProgramFolder() + "\\Projects"; }
 
@@ -46,15 +48,30 @@ std::optional<std::string> ProjectNamed(const std::string& name) {
   return std::nullopt;
 }
 
+// True when Windows takes name for a device (CON, PRN, AUX, NUL, COM1 to
+// COM9, LPT1 to LPT9, CONIN$, CONOUT$) whatever extension follows it: such
+// a name always "exists" and can never be a folder.
+bool IsDeviceName(const std::string& name) {
+  std::string stem = ToUpper(name.substr(0, name.find('.')));
+  while (!stem.empty() && stem.back() == ' ') stem.pop_back();
+  for (const char* device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"})
+    if (stem == device) return true;
+  return stem.size() == 4 && (stem.rfind("COM", 0) == 0 || stem.rfind("LPT", 0) == 0) && stem[3] >= '1' &&
+         stem[3] <= '9';
+}
+
 // base, or base followed by 1, 2, ... when a folder of that name is in
-// Projects\ already.
-std::string FreeFolderName(const std::string& base) {
+// Projects\ already; none when base is a device's name or every name up to
+// the last count is taken.
+std::optional<std::string> FreeFolderName(const std::string& base) {
   const std::string projects = ProjectsFolder();
-  std::string name = base;
-  for (int n = 1; gFileSystem.FolderExists(projects + "\\" + name) || gFileSystem.FileExists(projects + "\\" + name);
-       ++n)
-    name = base + std::to_string(n);
-  return name;
+  for (int n = 0; n <= kMaxFolderCount; ++n) {
+    const std::string name = n == 0 ? base : base + std::to_string(n);
+    if (IsDeviceName(name)) continue;
+    if (!gFileSystem.FolderExists(projects + "\\" + name) && !gFileSystem.FileExists(projects + "\\" + name))
+      return name;
+  }
+  return std::nullopt;
 }
 
 // A folder of Temp\ for moving something out of the way: prefix, counted on
@@ -223,7 +240,15 @@ void frmNewProject::cmdOK_Click() {
     if (ShowMessage(ReplaceAll(question, "$name", name), MB_OKCANCEL, self) != IDOK) return;
     folderName = *existing;
   } else {
-    folderName = FreeFolderName(SafeFileName(name));
+    const std::optional<std::string> free = FreeFolderName(SafeFileName(name));
+    if (!free) {
+      // A device's name, or one taken all the way: no folder can hold it.
+      ShowMessage(LangText("No_Name", "Please enter new skin name!"), MB_OK, self);
+      ui::DoEvents();
+      txtSkinName.SetFocus();
+      return;
+    }
+    folderName = *free;
   }
 
   std::string templateFile = chosen;
@@ -288,9 +313,13 @@ bool frmNewProject::UnpackTemplate(const std::string& templateFile, const std::s
     unzip.SetZipFileName(templateFile);
     unzip.SetExtractDir(work);
     unzip.SetHonorDirectories(true);
-    // A failure code needs no look of its own: an archive that could not
-    // be read holds no pelto.ini below.
-    unzip.Unzip();
+    // Any failure code, also one for entries skipped (a method Tarnell
+    // cannot unpack, a name refused), would leave the project with files
+    // missing.
+    if (unzip.Unzip() != 0) {
+      gFileSystem.RemoveFolder(work, true);
+      return false;
+    }
   } catch (const std::exception&) {
     gFileSystem.RemoveFolder(work, true);
     return false;

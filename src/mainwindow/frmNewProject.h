@@ -40,7 +40,8 @@ class frmNewProject : public ui::Form {
   // Unpacks the template into the work folder and moves its skin folder
   // (the one holding pelto.ini) into Projects\folderName, replacing the
   // project there when replacing. False, with nothing left behind and the
-  // old project as it was, when the template holds no skin.
+  // old project as it was, when the template does not unpack whole or
+  // holds no skin.
   bool UnpackTemplate(const std::string& templateFile, const std::string& folderName, bool replacing);
 
   // The label that stands for the browser's default skin in cboTemplate.

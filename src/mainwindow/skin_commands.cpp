@@ -36,14 +36,20 @@ std::string NamedText(const std::string& key, const std::string& builtIn) {
   return ReplaceAll(LangText(key, builtIn), "$name", gProjectName);
 }
 
+// The message of a Make or Run that failed.
+void ShowFailure(HWND owner) { ShowMessage(NamedText("Skin_Fail", "Failed to make \"$name\"!"), MB_OK, owner); }
+
 // Packs the open project's folder into archive, rooted at its parent so
-// that every entry begins with the folder's own name. True on success.
-bool PackProject(const std::string& archive) {
+// that every entry begins with the folder's own name. The target is left
+// out: made into the project folder, a skin file would otherwise carry the
+// one made before it. True on success.
+bool PackProject(const std::string& archive, const std::string& target) {
   try {
     clsZip zip;
     zip.SetZipFileName(archive);
     zip.SetUpdatingZip(false);
     zip.SetRootDirectory(FolderOf(gProjectFolder) + "\\");
+    zip.SetLeaveOut(target);
     zip.AddFile(gProjectFolderName);
     return zip.MakeZipFile() == 0;
   } catch (const std::exception&) {
@@ -52,13 +58,18 @@ bool PackProject(const std::string& archive) {
 }
 
 // Puts the finished archive in target's place. An existing target is
-// replaced only by a complete archive: until the move succeeds it stays as
-// it was. A read-only target is replaced as well (the save dialog asked).
+// replaced only by a complete archive, on any drive: the copy goes to a
+// scratch file beside the target, renamed over it once whole, so until then
+// the target stays as it was. A read-only target is replaced as well (the
+// save dialog asked).
 bool ReplaceTarget(const std::string& archive, const std::string& target) {
   const DWORD attributes = GetFileAttributesA(target.c_str());
   const bool readOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
   if (readOnly) SetFileAttributesA(target.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
-  if (MoveFileExA(archive.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED)) return true;
+  if (gFileSystem.ReplaceWithCopy(archive, target)) {
+    gFileSystem.RemoveFile(archive, true);
+    return true;
+  }
   if (readOnly) SetFileAttributesA(target.c_str(), attributes);
   return false;
 }
@@ -102,11 +113,11 @@ void frmTarnell::MakeSkin(bool run) {
   if (gFileSystem.FileExists(archive)) gFileSystem.RemoveFile(archive, true);
 
   ui::SetMousePointer(ui::MousePointer::Hourglass);
-  const bool made = PackProject(archive) && ReplaceTarget(archive, target);
+  const bool made = PackProject(archive, target) && ReplaceTarget(archive, target);
   ui::SetMousePointer(ui::MousePointer::Default);
   if (!made) {
     if (gFileSystem.FileExists(archive)) gFileSystem.RemoveFile(archive, true);
-    ShowMessage(NamedText("Skin_Fail", "Failed to make \"$name\"!"), MB_OK, HwndIfLoaded());
+    ShowFailure(HwndIfLoaded());
     return;
   }
 
@@ -122,7 +133,8 @@ void frmTarnell::MakeSkin(bool run) {
     exe = BrowserExePath(gBrowserFolder);
     if (gBrowserFolder.empty() || !gFileSystem.FileExists(exe)) return;
   }
-  StartProcess(RunSkinCommandLine(exe, target), SW_SHOWNORMAL);
+  // A browser that does not start (no program at all) fails the run.
+  if (!StartProcess(RunSkinCommandLine(exe, target), SW_SHOWNORMAL)) ShowFailure(HwndIfLoaded());
 }
 
 void frmTarnell::mnuSetVel_Click() { AskBrowserFolder(HwndIfLoaded()); }

@@ -67,12 +67,13 @@ TEST_F(SaveImageKeyTest, FileInsideTheProjectIsStoredRelative) {
   EXPECT_FALSE(Exists(Project("control")));
 }
 
-TEST_F(SaveImageKeyTest, ProjectFolderInOtherCaseCountsAsOutside) {
+TEST_F(SaveImageKeyTest, ProjectFolderInOtherCaseIsStoredRelativeAndNothingIsCopied) {
   WriteFile(Project("misc\\a.png"), "inside");
   SetKey("control\\tab_bg.png");
   std::string otherCase = core::ToUpper(core::gProjectFolder) + "\\misc\\a.png";
-  EXPECT_EQ(Store(otherCase).copiedAs, "control\\tab_bg.png");
-  EXPECT_EQ(ReadFile(Project("control\\tab_bg.png")), "inside");
+  EXPECT_EQ(Store(otherCase).copiedAs, "");
+  EXPECT_EQ(Key(), "misc\\a.png");
+  EXPECT_FALSE(Exists(Project("control\\tab_bg.png")));
   EXPECT_EQ(ReadFile(Project("misc\\a.png")), "inside");
 }
 
@@ -87,7 +88,8 @@ TEST_F(SaveImageKeyTest, RelativeValueIsWrittenUnchangedAndNothingIsCopied) {
 TEST_F(SaveImageKeyTest, FileIsNeverCopiedOntoItself) {
   WriteFile(Project("control\\tab_bg.png"), "the image");
   SetKey("control\\tab_bg.png");
-  std::string sameFile = core::ToUpper(Project("control\\tab_bg.png"));
+  // A full path that does not start with the project folder counts as outside.
+  std::string sameFile = core::ToUpper(Folder() + "\\Projects\\.\\A\\control\\tab_bg.png");
   auto result = Store(sameFile);
   EXPECT_FALSE(result.copyFailed);
   EXPECT_EQ(result.copiedAs, "control\\tab_bg.png");
@@ -109,6 +111,20 @@ TEST_F(SaveImageKeyTest, StoredValueOutsideTheProjectIsReplacedByTheDefault) {
   }
   EXPECT_EQ(ReadFile(victim), "keep me");
   EXPECT_FALSE(Exists(Folder() + "\\Projects\\escape.png"));
+}
+
+TEST_F(SaveImageKeyTest, NeitherPeltoIniNorACopyOfItBeingWrittenReceivesAnImage) {
+  // The file written (a copy beside pelto.ini, as a save writes) and what its key names.
+  const std::pair<const char*, const char*> cases[] = {{"pelto.ini.new", "pelto.ini"},
+                                                       {"pelto.ini.tmp", "control\\..\\PELTO.INI.TMP"}};
+  for (const auto& [file, named] : cases) {
+    SCOPED_TRACE(named);
+    WriteFile(Project(file), "[TabBar]\r\nBackground.Image=" + std::string(named) + "\r\n");
+    EXPECT_EQ(core::StoreImageKey(Project(file), "TabBar", "Background.Image", outside, "control", "tab_bg.png").copiedAs,
+              "control\\tab_bg.png");
+    EXPECT_EQ(testing_support::ParseIni(Project(file))["tabbar"]["background.image"], "control\\tab_bg.png");
+    EXPECT_EQ(ReadFile(core::gSkinIni), "[TabBar]\r\n");
+  }
 }
 
 TEST_F(SaveImageKeyTest, StoredValueInAMissingFolderStillReceivesTheFile) {

@@ -413,6 +413,18 @@ TEST_F(ZipTest, PackingFailuresGiveNonZeroAndLeaveNoArchive) {
   for (const auto& [name, data] : tree) EXPECT_TRUE(name.rfind("F", 0) == 0) << "left behind: " << name;
 }
 
+TEST_F(ZipTest, AFolderThatCannotBeListedFailsThePacking) {
+  // F\<a>\<b>, made with the wide calls: <b>'s path is past the 260
+  // characters the ANSI calls take, so it cannot be listed.
+  const std::string a = temp_ / ("F\\" + std::string(248 - temp_.Path().size(), 'a'));
+  const std::string b = a + "\\" + std::string(60, 'b');
+  for (const std::string& folder : {temp_ / "F", a, b})
+    ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + std::wstring(folder.begin(), folder.end())).c_str(), nullptr));
+  EXPECT_EQ(Pack("F", Zip("F")), core::ziplib::kZipNameNotFound);
+  EXPECT_FALSE(testing_support::Exists(Zip("F")));
+  RemoveDirectoryW((L"\\\\?\\" + std::wstring(b.begin(), b.end())).c_str());
+}
+
 TEST_F(ZipTest, PackingIntoAnExistingArchiveReplacesNewerEntriesAndKeepsTheOthers) {
   WriteFile(temp_ / "keep.txt", "kept");
   WriteFile(temp_ / "change.txt", "version 1");

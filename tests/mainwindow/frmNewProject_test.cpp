@@ -5,8 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "core/default_skin.h"
 #include "core/paths.h"
+#include "core/zip_test_util.h"
 #include "main_window_support.h"
 #include "skin_project_support.h"
 #include "support/scripted_prompter.h"
@@ -88,6 +91,23 @@ class NewProjectTest : public MainWindowTest {
     EXPECT_FALSE(Exists(Projects() + "\\" + folderName));
     EXPECT_FALSE(Exists(core::gTempFolder + "\\" + folderName));
     EXPECT_EQ(ProjectGlobals(), (Names{"", "", "", ""}));
+  }
+};
+
+// Ends the test program with a failure when the steps it guards have not
+// come back within 30 seconds: a step that never ends would hang the run.
+struct Deadline {
+  HANDLE done = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  std::thread watcher{[this] {
+    if (WaitForSingleObject(done, 30000) == WAIT_OBJECT_0) return;
+    std::fputs("FAILED: no answer within 30 seconds\n", stderr);
+    std::fflush(stderr);
+    TerminateProcess(GetCurrentProcess(), 3);
+  }};
+  ~Deadline() {
+    SetEvent(done);
+    watcher.join();
+    CloseHandle(done);
   }
 };
 
@@ -395,6 +415,40 @@ TEST_F(NewProjectTest, ATemplateThatHoldsNoSkinLeavesEverythingAsItWas) {
   ExpectNothingMade("Sea");
   EXPECT_EQ(core::gFileSystem.SubFolderNames(core::gTempFolder), Names{});
   EXPECT_EQ(Setting("LastTemplates"), "Default_Skin");
+}
+
+TEST_F(NewProjectTest, ANameWindowsKeepsForADeviceIsRefusedInTime) {
+  const std::string archive = PackedSkin("Ocean.zqv", true);
+  Deadline deadline;
+  for (const char* name : {"con.txt", "aux.dark", "lpt1.zqv"}) {
+    SCOPED_TRACE(name);
+    ScriptedPrompter prompts;
+    prompts.AnswerMessage(IDOK);
+    NewProject(prompts, [&](frmNewProject& d) {
+      Fill(d, name, archive);
+      Click(d.cmdCancel);
+    });
+    EXPECT_EQ(prompts.MessageTexts(), Names{"Please enter new skin name!"});
+    EXPECT_EQ(core::gFileSystem.SubFolderNames(Projects()), Names{});
+  }
+}
+
+TEST_F(NewProjectTest, ATemplateThatUnpacksOnlyInPartLeavesTheProjectItWasToReplace) {
+  std::string bytes =
+      zip_test::ZipBuilder().Add("Ocean/a.png", "picture").Add("Ocean/pelto.ini", "[General]", true).Bytes();
+  // The picture, the first entry, is labelled LZMA (14), which Tarnell cannot unpack.
+  bytes[8] = bytes[zip_test::Le32(bytes, bytes.size() - 6) + 10] = 14;
+  const std::string templ = testing_support::WriteFile(*this / "lzma.zqv", bytes);
+  ExistingProject("Blue", "Blue");
+  ScriptedPrompter prompts;
+  prompts.AnswerMessage(IDOK).AnswerMessage(IDOK);
+  NewProject(prompts, [&](frmNewProject& d) {
+    Fill(d, "Blue", templ);
+    Click(d.cmdCancel);
+  });
+  EXPECT_EQ(prompts.MessageTexts().back(), "Cannot open skin template!");
+  EXPECT_EQ(ReadFile(Projects() + "\\Blue\\mine.txt"), "my own work");
+  EXPECT_EQ(core::gFileSystem.SubFolderNames(core::gTempFolder), Names{});
 }
 
 TEST_F(NewProjectTest, WithoutTheBrowserAnOlderDefaultSkinServesElseNone) {

@@ -328,4 +328,24 @@ TEST_F(SkinPreviewTest, WithoutABrowserRunningItStartsItOnceAndWaitsForItsWindow
             "\"" + core::gBrowserFolder + "\\Velmora.exe\" about:blank");
 }
 
+TEST_F(SkinPreviewTest, OkNeverDeletesPeltoIniAsTheOldPreview) {
+  RunningProgram browser(core::PreviewCommandLine(StandInBrowserExe(kBrowserV2)));
+  ASSERT_TRUE(browser.WaitUntilIdle());
+  const std::string skin = ReadFile(core::gSkinIni);
+  // pelto.ini in other letter case, by a path that climbs, by its full path.
+  for (const std::string& old : {std::string("PELTO.INI"), std::string("control\\..\\pelto.ini"),
+                                 core::gProjectFolder + "\\Pelto.ini"}) {
+    SCOPED_TRACE(old);
+    WriteFile(core::gSkinIni, skin);
+    core::WriteIni(core::gSkinIni, "General", "Preview", old);
+    IniData expected = ParseIni(core::gSkinIni);
+    expected["general"]["preview"] = "Preview.jpg";
+    Capture([](frmPreview& d) {
+      ASSERT_TRUE(d.Captured());
+      Click(d.cmdOK);
+    });
+    EXPECT_EQ(ParseIni(core::gSkinIni), expected);
+  }
+}
+
 }  // namespace

@@ -402,6 +402,84 @@ TEST_F(ImageSaveTest, AnIconButtonOrPreviewCopyNeverReplacesAPictureAnotherKeyNa
   }
 }
 
+TEST_F(ImageSaveTest, APictureNeverLandsOnPeltoIniOrAFolderAndABoxCountsAsItWillBeRead) {
+  // What pelto.ini holds after the name, the tile selected first, the texts
+  // typed, and what the key names after the save and that file holds.
+  // {A}: a new picture outside; {P}, {U}: the project folder as it is and
+  // in capitals.
+  using Typed = std::vector<std::pair<ui::TextBox*, const char*>>;
+  struct Case {
+    const char* ini;
+    ui::PictureBox* tile;
+    Typed typed;
+    const char* section;
+    const char* key;
+    const char* saved;
+    const char* holds;
+  };
+  ui::TextBox* small = &form.txtSmallPath;
+  ui::TextBox* tabHover = &mainwindow::gTabBarPage->TabHover.txtImage;
+  const char* const kNew = "the new picture";
+  const Case cases[] = {
+      // pelto.ini in any form, or a folder, as the key's file.
+      {"[Global]\r\nCustomFrame.Image=pelto.ini\r\n", nullptr, {{&form.txtFrameImage, "{A}"}}, "Global",
+       "CustomFrame.Image", "control\\main_frame.png", kNew},
+      {"[TabBar]\r\nTab.Hover.Image=control\\..\\PELTO.INI\r\n", nullptr, {{tabHover, "{A}"}}, "TabBar",
+       "Tab.Hover.Image", "control\\tab_hover.png", kNew},
+      {"[Icons16]\r\nHome=Pelto.Ini\r\n", &form.picSmallIcon(5), {{small, "{A}"}}, "Icons16", "Home",
+       "toolbar\\16_Home.png", kNew},
+      {"[Icons16]\r\nHome=toolbar\r\n", &form.picSmallIcon(5), {{small, "{A}"}}, "Icons16", "Home",
+       "toolbar\\16_Home.png", kNew},
+      {"[Global]\r\nCustomFrame.Image=control\r\n", nullptr, {{&form.txtFrameImage, "{A}"}}, "Global",
+       "CustomFrame.Image", "control\\main_frame.png", kNew},
+      // A box typed in quotes names its file; a normal image typed with
+      // blanks around it gives the hover image its folder.
+      {"[Icons]\r\nBack=toolbar\\24_Back.png\r\nBack.Hover=toolbar\\24_Back_hover.png\r\n", nullptr,
+       {{tabHover, "\"toolbar\\24_Back_hover.png\""}, {&form.txtHover, "{A}"}}, "Icons", "Back.Hover",
+       "toolbar\\24_Back_hover2.png", kNew},
+      {"[Icons]\r\nBack=toolbar\\24_Back.png\r\n", nullptr,
+       {{&form.txtNormal, " toolbar\\24_Back.png "}, {&form.txtHover, "{A}"}}, "Icons", "Back.Hover",
+       "toolbar\\24_Back_hover.png", kNew},
+      // A full path into the project in other letter case is stored relative;
+      // one that climbs out of it is any other full path.
+      {"[TabBar]\r\nTab.Hover.Image=control\\tab_hover.png\r\n", nullptr, {{tabHover, "{U}\\control\\tab_active.png"}},
+       "TabBar", "Tab.Hover.Image", "control\\tab_active.png", "control\\tab_active.png"},
+      {"", &form.picSmallIcon(5), {{small, "{U}\\toolbar\\24_Back.png"}}, "Icons16", "Home", "toolbar\\24_Back.png",
+       "toolbar\\24_Back.png"},
+      {"", nullptr, {{&form.txtFrameImage, "{P}\\..\\Outside\\own.png"}}, "Global", "CustomFrame.Image",
+       "control\\main_frame.png", "own"},
+      {"[Global]\r\nCustomFrame.Image={P}\\..\\Outside\\own.png\r\n", nullptr, {}, "Global", "CustomFrame.Image",
+       "{P}\\..\\Outside\\own.png", "own"},
+      {"[Icons]\r\nBack=toolbar\\24_Back.png\r\nBack.Hover={P}\\..\\Outside\\own.png\r\n", nullptr,
+       {{&form.txtPressed, "toolbar\\p.png"}}, "Icons", "Back.Hover", "{P}\\..\\Outside\\own.png", "own"}};
+  const std::string folder = *this / "Projects\\Shared";
+  auto expand = [&](std::string text) {
+    text = core::ReplaceAll(text, "{A}", *this / "Art\\new.png");
+    text = core::ReplaceAll(text, "{U}", core::ToUpper(folder));
+    return core::ReplaceAll(text, "{P}", folder);
+  };
+  // Files of the project, each holding its own name.
+  const Texts own = {"toolbar\\24_Back.png", "toolbar\\24_Back_hover.png", "control\\tab_active.png"};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(&c - cases);
+    WriteFile(*this / "Art\\new.png", kNew);
+    WriteFile(*this / "Projects\\Outside\\own.png", "own");
+    WriteProject("Shared", expand(std::string("[General]\r\nName=Shared\r\n") + c.ini));
+    for (const std::string& name : own) WriteFile(folder + "\\" + name, name);
+    Open(folder);
+    if (c.tile) Press(*c.tile);
+    for (const auto& [box, text] : c.typed) Type(*box, expand(text));
+    Save();
+    EXPECT_EQ(Saved()["general"]["name"], "Shared");
+    const std::string saved = expand(c.saved);
+    EXPECT_EQ(core::ReadIni(core::gSkinIni, c.section, c.key), saved);
+    EXPECT_EQ(ReadFile(core::GetFullPath(saved)), c.holds);
+    for (const std::string& name : own)
+      EXPECT_TRUE(name == saved || ReadFile(folder + "\\" + name) == name) << name;
+    testing_support::RemoveTree(folder);
+  }
+}
+
 // The main window as the loader's host, recording the loads and letting a
 // test act inside one of them, as a user does while messages run.
 class WatchedHost : public core::ProjectHost {

@@ -131,6 +131,33 @@ TEST_F(SkinCommandsTest, AFailedPackingLeavesTheExistingFileAsItWas) {
   EXPECT_EQ(core::gFileSystem.FileNames(core::gTempFolder), Names{});
 }
 
+TEST_F(SkinCommandsTest, MakeIntoTheProjectFolderLeavesTheSkinFileMadeBeforeOut) {
+  OpenProject("Blue", "Projects\\Blue");
+  const std::string target = core::gProjectFolder + "\\skin.zqv";
+  for (int make = 0; make < 2; ++make) {
+    ScriptedPrompter prompts;
+    prompts.AnswerFile(target).AnswerMessage(IDOK);
+    ChooseMenu(form, form.mnuMake);
+  }
+  EXPECT_EQ(TopLevel(target), Names{"Blue"});
+  EXPECT_FALSE(Exists(*this / "Unpacked\\Blue\\skin.zqv"));
+}
+
+TEST_F(SkinCommandsTest, AMakeThatFillsTheTargetDriveKeepsTheOldFile) {
+  OpenProject("Blue", "Projects\\Blue");
+  const std::string target = testing_support::WriteFile(*this / "Out\\Blue.zqv", "an older skin");
+  core::gFileSystem.scratchRoom = 4096;
+  {
+    ScriptedPrompter prompts;
+    prompts.AnswerFile(target).AnswerMessage(IDOK);
+    ChooseMenu(form, form.mnuMake);
+    EXPECT_EQ(prompts.MessageTexts(), Names{"Failed to make \"Blue\"!"});
+  }
+  core::gFileSystem.scratchRoom = -1;
+  EXPECT_EQ(ReadFile(target), "an older skin");
+  EXPECT_EQ(core::gFileSystem.FileNames(*this / "Out"), Names{"Blue.zqv"});
+}
+
 TEST_F(SkinCommandsTest, MakeAsksAboutUnsavedEditsAndStopsOnCancel) {
   InstallEnglish();
   UseLanguage("English");
@@ -237,6 +264,16 @@ TEST_F(SkinCommandsTest, RunWithoutABrowserAsksForItsFolderOnceAndStops) {
   EXPECT_TRUE(Exists(core::gTempFolder + "\\Temp.zqv"));
   EXPECT_EQ(core::gBrowserFolder, *this / "Gone");
   EXPECT_TRUE(started.starts.empty());
+}
+
+TEST_F(SkinCommandsTest, RunReportsABrowserThatCannotBeStarted) {
+  OpenProject("Blue", "Projects\\Blue");
+  core::gBrowserFolder = *this / "Broken";
+  testing_support::WriteFile(core::gBrowserFolder + "\\Velmora.exe", "");  // no program at all
+  ScriptedPrompter prompts;
+  prompts.AnswerMessage(IDOK);
+  ChooseMenu(form, form.mnuRun);
+  EXPECT_EQ(prompts.MessageTexts(), Names{"Failed to make \"Blue\"!"});
 }
 
 // ---------------------------------------------------------------- browser folder
