@@ -99,6 +99,23 @@ std::string LanguageText(const std::string& file, const std::string& key) {
   return it == texts->texts.end() ? "" : it->second;
 }
 
+// The strings a profile function fills a buffer with, each ended by a
+// null, the list by a second one. A buffer filled to its end may have lost
+// some: a larger one.
+template <class Fill>
+std::vector<std::string> ProfileList(Fill fill) {
+  std::vector<char> buffer(32768);
+  DWORD n = 0;
+  for (;; buffer.resize(buffer.size() * 2)) {
+    n = fill(buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (n + 2 < buffer.size()) break;
+  }
+  std::vector<std::string> list;
+  for (const char* item = buffer.data(); item < buffer.data() + n && *item; item += strlen(item) + 1)
+    list.emplace_back(item);
+  return list;
+}
+
 // The stand-in for a disk that fills up (gIniDiskRoom): file cut short.
 void CutToRoom(const std::string& file) {
   if (gIniDiskRoom < 0) return;
@@ -159,6 +176,17 @@ std::string ProfileValue(const std::string& text) {
 }
 
 bool ReadsBackBlank(const std::string& value) { return IsBlank(ProfileValue(OneLine(value))); }
+
+std::vector<std::string> IniSectionNames(const std::string& file) {
+  return ProfileList(
+      [&file](char* data, DWORD size) { return GetPrivateProfileSectionNamesA(data, size, file.c_str()); });
+}
+
+std::vector<std::string> IniSectionLines(const std::string& file, const std::string& section) {
+  return ProfileList([&file, &section](char* data, DWORD size) {
+    return GetPrivateProfileSectionA(section.c_str(), data, size, file.c_str());
+  });
+}
 
 std::string ReadIni(const std::string& file, const std::string& section, const std::string& key,
                     const std::string& def) {
@@ -246,29 +274,13 @@ bool IniScratch::Commit() {
 }
 
 std::vector<IniScratch::Section> IniScratch::ReadSections(const std::string& file) {
-  // A buffer that was filled to its end may have lost lines: a larger one.
-  auto readAll = [](std::vector<char>& buffer, auto read) {
-    for (buffer.resize(32768);; buffer.resize(buffer.size() * 2)) {
-      DWORD n = read(buffer.data(), static_cast<DWORD>(buffer.size()));
-      if (n + 2 < buffer.size()) return n;
-    }
-  };
   std::vector<Section> sections;
-  std::vector<char> names;
-  std::vector<char> lines;
-  DWORD n = readAll(names, [&file](char* data, DWORD size) {
-    return GetPrivateProfileSectionNamesA(data, size, file.c_str());
-  });
-  for (const char* name = names.data(); name < names.data() + n && *name; name += strlen(name) + 1) {
+  for (const std::string& name : IniSectionNames(file)) {
     // Of sections of one name the profile functions read the first.
-    if (std::any_of(sections.begin(), sections.end(), [name](const Section& s) { return EqualsNoCase(s.name, name); }))
+    if (std::any_of(sections.begin(), sections.end(), [&name](const Section& s) { return EqualsNoCase(s.name, name); }))
       continue;
     Section& section = sections.emplace_back(Section{name, {}});
-    DWORD m = readAll(lines, [&file, name](char* data, DWORD size) {
-      return GetPrivateProfileSectionA(name, data, size, file.c_str());
-    });
-    for (const char* line = lines.data(); line < lines.data() + m && *line; line += strlen(line) + 1) {
-      std::string text = line;
+    for (const std::string& text : IniSectionLines(file, name)) {
       size_t equals = text.find('=');
       std::string value = equals == std::string::npos ? "" : ProfileValue(text.substr(equals + 1));
       section.lines.emplace_back(ToLower(Trimmed(text.substr(0, equals))), value);

@@ -24,6 +24,11 @@ std::string ProfileValue(const std::string& text);
 // as blanks only: blank itself, or blanks inside one pair of quotes.
 bool ReadsBackBlank(const std::string& value);
 
+// The names of file's sections, and the lines of one of its sections, each
+// "key=value" as the profile functions give it; read whole, however long.
+std::vector<std::string> IniSectionNames(const std::string& file);
+std::vector<std::string> IniSectionLines(const std::string& file, const std::string& section);
+
 // Writes key = value into [section] of file, creating both as needed. No
 // value (std::nullopt) deletes the key; an empty text writes "key=". Line
 // breaks cannot live in an INI value: each one is written as a blank.
