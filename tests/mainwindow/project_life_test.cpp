@@ -189,82 +189,44 @@ HANDLE Hold(const std::string& path) {
                      nullptr);
 }
 
-TEST_F(LifeTest, ASaveThatCannotWritePeltoIniCopiesNoPictureIntoTheProject) {
-  const std::string art = WriteFile(*this / "Art\\new.png", "the new picture");
-  for (bool readOnly : {true, false}) {
-    SCOPED_TRACE(readOnly ? "read-only" : "held open by another program");
-    const std::string blue =
-        WriteProject("Blue", "[General]\r\nName=Blue\r\n[Global]\r\nAnimateLoading=control\\a.png\r\n");
-    const std::string ini = blue + "\\pelto.ini";
-    WriteFile(blue + "\\control\\a.png", "the loading picture");
-    Open(blue);
-    form.txtAuthor.SetText("Me");
-    form.txtLoading.SetText(art);
-    const std::string before = ReadFile(ini);
-    HANDLE held = readOnly ? INVALID_HANDLE_VALUE : Hold(ini);
-    if (readOnly) SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_READONLY);
-    {
-      ScriptedPrompter prompts;
-      prompts.AnswerMessage(IDOK);
-      Save();
-      EXPECT_EQ(prompts.MessageTexts(),
-                Texts{"Cannot save the project to \"" + ini + "\".\r\n\r\nThe project keeps its unsaved changes."});
-    }
-    if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
-    SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_NORMAL);
-    EXPECT_TRUE(core::gModified);
-    // Every file of the project as it was, and nothing beside them.
-    EXPECT_EQ(ReadFile(ini), before);
-    EXPECT_EQ(ReadFile(blue + "\\control\\a.png"), "the loading picture");
-    EXPECT_EQ(core::gFileSystem.FileNames(blue), Texts{"pelto.ini"});
-    EXPECT_EQ(core::gFileSystem.FileNames(blue + "\\control"), Texts{"a.png"});
-    core::gModified = false;
-    testing_support::RemoveTree(blue);
-  }
-}
-
-TEST_F(LifeTest, ASaveThatRunsOutOfRoomKeepsPeltoIniAndThePictureItWasToReplace) {
-  // The disk fills up while the INI writer rewrites pelto.ini (it cuts the
-  // file short and reports success), or while a picture is copied in.
+TEST_F(LifeTest, ASaveThatCannotCompleteKeepsPeltoIniAndThePictureItWasToReplace) {
+  // pelto.ini cannot be written (read-only, held open by another program),
+  // the disk fills up while the INI writer rewrites it (which cuts it short
+  // and reports success), or while a picture is copied in.
+  enum class Fault { ReadOnly, Held, IniShort, PictureShort };
   const std::string art = WriteFile(*this / "Art\\new.png", std::string(120000, 'n'));
-  const struct {
-    const char* name;
-    long long iniRoom;
-    long long pictureRoom;
-    const char* frameBox;
-    bool iniSaved;
-  } cases[] = {
-      {"pelto.ini comes out short", 64, -1, "control\\main_frame.png", false},
-      {"the picture's copy fails halfway", -1, 70000, nullptr, true},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
+  for (Fault fault : {Fault::ReadOnly, Fault::Held, Fault::IniShort, Fault::PictureShort}) {
+    SCOPED_TRACE(static_cast<int>(fault));
     const std::string blue = WriteProject("Blue", "[General]\r\nName=Blue\r\nAuthor=Someone\r\n[Global]\r\n"
                                                   "CustomFrame.Image=control\\main_frame.png\r\n");
     const std::string ini = blue + "\\pelto.ini";
-    WriteFile(blue + "\\control\\main_frame.png", "the frame");
+    const std::string frame = WriteFile(blue + "\\control\\main_frame.png", "the frame");
     Open(blue);
     form.txtAuthor.SetText("Someone who writes a long name into the box");
-    form.txtFrameImage.SetText(c.frameBox ? c.frameBox : art);
+    // Pictures are copied before pelto.ini is written: with pelto.ini
+    // writable, the box keeps its picture.
+    form.txtFrameImage.SetText(fault == Fault::IniShort ? "control\\main_frame.png" : art);
     const std::string before = ReadFile(ini);
-    core::gIniDiskRoom = c.iniRoom;
-    core::gFileSystem.scratchRoom = c.pictureRoom;
+    HANDLE held = fault == Fault::Held ? Hold(ini) : INVALID_HANDLE_VALUE;
+    if (fault == Fault::ReadOnly) SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_READONLY);
+    core::gIniDiskRoom = fault == Fault::IniShort ? 64 : -1;
+    core::gFileSystem.scratchRoom = fault == Fault::PictureShort ? 70000 : -1;
     {
       ScriptedPrompter prompts;
       prompts.AnswerMessage(IDOK);
       Save();
       core::gIniDiskRoom = core::gFileSystem.scratchRoom = -1;
       EXPECT_EQ(prompts.MessageTexts(),
-                Texts{(c.iniSaved ? "Cannot copy \"" + art + "\" into the project."
-                                  : "Cannot save the project to \"" + ini + "\".") +
+                Texts{(fault == Fault::PictureShort ? "Cannot copy \"" + art + "\" into the project."
+                                                    : "Cannot save the project to \"" + ini + "\".") +
                       "\r\n\r\nThe project keeps its unsaved changes."});
     }
+    if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
+    SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_TRUE(core::gModified);
-    EXPECT_TRUE(ReadFile(blue + "\\control\\main_frame.png") == "the frame");
-    if (c.iniSaved)
-      EXPECT_EQ(Saved()["global"]["customframe.image"], "control\\main_frame.png");
-    else
-      EXPECT_EQ(ReadFile(ini), before);
+    EXPECT_TRUE(ReadFile(frame) == "the frame");
+    EXPECT_EQ(Saved()["global"]["customframe.image"], "control\\main_frame.png");
+    EXPECT_TRUE(fault == Fault::PictureShort || ReadFile(ini) == before);
     // No scratch file is left.
     EXPECT_EQ(core::gFileSystem.FileNames(blue), Texts{"pelto.ini"});
     EXPECT_EQ(core::gFileSystem.FileNames(blue + "\\control"), Texts{"main_frame.png"});
