@@ -42,6 +42,18 @@ bool FileSystem::FolderExists(const std::string& path) const {
   return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+bool FileSystem::CanWrite(const std::string& path) const {
+  if (path.empty()) return false;
+  DWORD a = GetFileAttributesA(path.c_str());
+  if (a == INVALID_FILE_ATTRIBUTES || (a & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))) return false;
+  // The attribute alone does not tell whether another program holds it.
+  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(h);
+  return true;
+}
+
 bool FileSystem::CreateFolder(const std::string& path) const {
   return CreateDirectoryA(path.c_str(), nullptr) || FolderExists(path);
 }

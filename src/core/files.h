@@ -12,6 +12,11 @@ class FileSystem {
  public:
   bool FileExists(const std::string& path) const;
   bool FolderExists(const std::string& path) const;
+  // True when path is a file that can be written and replaced now: not
+  // marked read-only (an administrator's process under Wine would write it
+  // all the same) and held by no other program in a way that bars writing
+  // or replacing it.
+  bool CanWrite(const std::string& path) const;
   // Creates one folder level; true when it exists afterwards.
   bool CreateFolder(const std::string& path) const;
   // Deletes a file; read-only files only when forced.

@@ -29,7 +29,7 @@ extern std::string gProjectName;
 extern std::string gProjectFolder;      // absolute, no trailing "\"
 extern std::string gProjectFolderName;  // last component of gProjectFolder
 extern std::string gSkinIni;            // gProjectFolder & "\pelto.ini"
-extern std::string gTempIni;            // scratch copy of pelto.ini while a project loads
+extern std::string gTempIni;            // fresh scratch copy of pelto.ini while a project loads ("" if none)
 
 // Project-state flags.
 extern bool gModified;

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <cstring>
 #include <iterator>
 #include <vector>
 
@@ -86,24 +85,8 @@ bool SamePath(const std::string& a, const std::string& b) {
 // reads it (ProfileValue), without the line of [section] key itself.
 std::vector<std::string> OtherKeyValues(const std::string& file, const std::string& section, const std::string& key) {
   std::vector<std::string> values;
-  // A buffer that was filled to its end may have lost lines: a larger one.
-  auto readAll = [](std::vector<char>& buffer, auto read) {
-    for (buffer.resize(32768);; buffer.resize(buffer.size() * 2)) {
-      DWORD n = read(buffer.data(), static_cast<DWORD>(buffer.size()));
-      if (n + 2 < buffer.size()) return n;
-    }
-  };
-  std::vector<char> names;
-  std::vector<char> lines;
-  DWORD n = readAll(names, [&file](char* data, DWORD size) {
-    return GetPrivateProfileSectionNamesA(data, size, file.c_str());
-  });
-  for (const char* name = names.data(); name < names.data() + n && *name; name += strlen(name) + 1) {
-    DWORD m = readAll(lines, [&file, name](char* data, DWORD size) {
-      return GetPrivateProfileSectionA(name, data, size, file.c_str());
-    });
-    for (const char* line = lines.data(); line < lines.data() + m && *line; line += strlen(line) + 1) {
-      std::string text = line;
+  for (const std::string& name : IniSectionNames(file)) {
+    for (const std::string& text : IniSectionLines(file, name)) {
       size_t equals = text.find('=');
       if (equals == std::string::npos) continue;
       std::string lineKey = text.substr(0, equals);
@@ -243,7 +226,9 @@ bool CopyIntoProject(const std::string& source, const std::string& target) {
   if (!gFileSystem.FileExists(source)) return false;
   auto slash = target.find_last_of("\\/");
   if (slash != std::string::npos) CreateProjectFolders(ReplaceAll(target.substr(0, slash), "/", "\\"));
-  return gFileSystem.CopyFileTo(source, destination, true);
+  // Through a scratch file beside the target: a copy that fails halfway
+  // leaves the old picture as it was.
+  return gFileSystem.ReplaceWithCopy(source, destination);
 }
 
 bool LeftAsLoaded(const std::string& file, const std::string& section, const std::string& key,

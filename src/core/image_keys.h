@@ -40,8 +40,9 @@ std::string RelativeIfInProject(const std::string& value);
 // Copies source to the project-relative target, creating the target's
 // folders inside the project as needed and replacing a file there. The
 // target must lie inside the project; a file already in place (the same
-// path, whatever its letter case) is left alone. True when the target holds
-// the file afterwards.
+// path, whatever its letter case) is left alone. The copy replaces a file
+// only once complete (FileSystem::ReplaceWithCopy). True when the target
+// holds the file afterwards.
 bool CopyIntoProject(const std::string& source, const std::string& target);
 
 struct ImageKeyResult {

@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <map>
 #include <utility>
 #include <vector>
@@ -19,6 +21,8 @@ namespace {
 IniWriteWatch* gInnermostWatch = nullptr;
 // The same for the holds.
 IniWriteHold* gInnermostHold = nullptr;
+// The same for the scratch copies.
+IniScratch* gInnermostScratch = nullptr;
 
 // GetPrivateProfileStringA into a buffer that grows until the value fits.
 std::string ReadProfile(const std::string& file, const std::string& section, const std::string& key,
@@ -95,7 +99,57 @@ std::string LanguageText(const std::string& file, const std::string& key) {
   return it == texts->texts.end() ? "" : it->second;
 }
 
+// The strings a profile function fills a buffer with, each ended by a
+// null, the list by a second one. A buffer filled to its end may have lost
+// some: a larger one.
+template <class Fill>
+std::vector<std::string> ProfileList(Fill fill) {
+  std::vector<char> buffer(32768);
+  DWORD n = 0;
+  for (;; buffer.resize(buffer.size() * 2)) {
+    n = fill(buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (n + 2 < buffer.size()) break;
+  }
+  std::vector<std::string> list;
+  for (const char* item = buffer.data(); item < buffer.data() + n && *item; item += strlen(item) + 1)
+    list.emplace_back(item);
+  return list;
+}
+
+// The stand-in for a disk that fills up (gIniDiskRoom): file cut short.
+void CutToRoom(const std::string& file) {
+  if (gIniDiskRoom < 0) return;
+  HANDLE h = CreateFileA(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return;
+  LARGE_INTEGER size{};
+  LARGE_INTEGER room{};
+  room.QuadPart = gIniDiskRoom;
+  if (GetFileSizeEx(h, &size) && size.QuadPart > room.QuadPart && SetFilePointerEx(h, room, nullptr, FILE_BEGIN))
+    SetEndOfFile(h);
+  CloseHandle(h);
+}
+
+// A name beside file that no file of this process has had: the profile
+// functions hold nothing under it.
+std::string ScratchName(const std::string& file) {
+  static unsigned made = 0;
+  return file + "." + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++made) + ".tmp";
+}
+
+// True when file's bytes have reached the disk.
+bool FlushedToDisk(const std::string& file) {
+  HANDLE h = CreateFileA(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                         nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  bool flushed = FlushFileBuffers(h) != 0;
+  CloseHandle(h);
+  return flushed;
+}
+
 }  // namespace
+
+long long gIniDiskRoom = -1;
 
 std::string OneLine(const std::string& text) {
   std::string out;
@@ -123,6 +177,17 @@ std::string ProfileValue(const std::string& text) {
 
 bool ReadsBackBlank(const std::string& value) { return IsBlank(ProfileValue(OneLine(value))); }
 
+std::vector<std::string> IniSectionNames(const std::string& file) {
+  return ProfileList(
+      [&file](char* data, DWORD size) { return GetPrivateProfileSectionNamesA(data, size, file.c_str()); });
+}
+
+std::vector<std::string> IniSectionLines(const std::string& file, const std::string& section) {
+  return ProfileList([&file, &section](char* data, DWORD size) {
+    return GetPrivateProfileSectionA(section.c_str(), data, size, file.c_str());
+  });
+}
+
 std::string ReadIni(const std::string& file, const std::string& section, const std::string& key,
                     const std::string& def) {
   std::string value = ReadProfile(file, section, key, def);
@@ -146,6 +211,12 @@ bool WriteIni(const std::string& file, const std::string& section, const std::st
       written = WritePrivateProfileStringA(section.c_str(), key.c_str(), nullptr, file.c_str()) != 0;
     }
   }
+  if (written) {
+    CutToRoom(file);
+    for (IniScratch* scratch = gInnermostScratch; scratch; scratch = scratch->outer_)
+      if (scratch->Ready() && EqualsNoCase(scratch->scratch_, file))
+        scratch->Apply(section, key, value ? std::optional<std::string>(OneLine(*value)) : std::nullopt);
+  }
   if (!written)
     for (IniWriteWatch* watch = gInnermostWatch; watch; watch = watch->outer_) ++watch->failures_;
   return written;
@@ -158,6 +229,99 @@ IniWriteWatch::~IniWriteWatch() { gInnermostWatch = outer_; }
 IniWriteHold::IniWriteHold(std::string file) : outer_(gInnermostHold), file_(std::move(file)) { gInnermostHold = this; }
 
 IniWriteHold::~IniWriteHold() { gInnermostHold = outer_; }
+
+// ---------------------------------------------------------------- IniScratch
+
+IniScratch::IniScratch(std::string& file) : file_(file), target_(file), outer_(gInnermostScratch) {
+  gInnermostScratch = this;
+  if (!gFileSystem.CanWrite(target_)) return;
+  std::string scratch = ScratchName(target_);
+  // A byte copy: the file keeps its encoding (Wine writes a UTF-16 file
+  // back as UTF-16).
+  if (!CopyFileA(target_.c_str(), scratch.c_str(), TRUE)) {
+    DeleteFileA(scratch.c_str());
+    return;
+  }
+  scratch_ = scratch;
+  expected_ = ReadSections(scratch_);
+  file_ = scratch_;
+}
+
+IniScratch::~IniScratch() {
+  if (Ready()) {
+    file_ = target_;
+    DeleteFileA(scratch_.c_str());
+  }
+  gInnermostScratch = outer_;
+}
+
+bool IniScratch::Commit() {
+  if (!Ready()) return false;
+  file_ = target_;
+  const std::string scratch = std::move(scratch_);
+  scratch_.clear();
+  // Under a name the profile functions have never seen, what they read
+  // comes from the bytes on disk, not from what they hold of the scratch.
+  const std::string check = ScratchName(target_);
+  if (!MoveFileExA(scratch.c_str(), check.c_str(), 0)) {
+    DeleteFileA(scratch.c_str());
+    return false;
+  }
+  bool complete = FlushedToDisk(check) && Holds(ReadSections(check)) &&
+                  MoveFileExA(check.c_str(), target_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (!complete) DeleteFileA(check.c_str());
+  return complete;
+}
+
+std::vector<IniScratch::Section> IniScratch::ReadSections(const std::string& file) {
+  std::vector<Section> sections;
+  for (const std::string& name : IniSectionNames(file)) {
+    // Of sections of one name the profile functions read the first.
+    if (std::any_of(sections.begin(), sections.end(), [&name](const Section& s) { return EqualsNoCase(s.name, name); }))
+      continue;
+    Section& section = sections.emplace_back(Section{name, {}});
+    for (const std::string& text : IniSectionLines(file, name)) {
+      size_t equals = text.find('=');
+      std::string value = equals == std::string::npos ? "" : ProfileValue(text.substr(equals + 1));
+      section.lines.emplace_back(ToLower(Trimmed(text.substr(0, equals))), value);
+    }
+  }
+  return sections;
+}
+
+void IniScratch::Apply(const std::string& section, const std::string& key, const std::optional<std::string>& value) {
+  auto s = std::find_if(expected_.begin(), expected_.end(),
+                        [&section](const Section& each) { return EqualsNoCase(each.name, section); });
+  if (s == expected_.end()) {
+    if (!value) return;
+    s = expected_.insert(expected_.end(), Section{section, {}});
+  }
+  // Of duplicate keys the first is written and the first deleted.
+  const std::string name = ToLower(Trimmed(key));
+  auto line = std::find_if(s->lines.begin(), s->lines.end(), [&name](const auto& each) { return each.first == name; });
+  if (!value) {
+    if (line != s->lines.end()) s->lines.erase(line);
+  } else if (line != s->lines.end()) {
+    line->second = ProfileValue(*value);
+  } else {
+    s->lines.emplace_back(name, ProfileValue(*value));
+  }
+}
+
+bool IniScratch::Holds(const std::vector<Section>& sections) const {
+  for (const Section& wanted : expected_) {
+    if (wanted.lines.empty()) continue;
+    auto found = std::find_if(sections.begin(), sections.end(),
+                              [&wanted](const Section& each) { return EqualsNoCase(each.name, wanted.name); });
+    if (found == sections.end()) return false;
+    auto want = wanted.lines;
+    auto have = found->lines;
+    std::sort(want.begin(), want.end());
+    std::sort(have.begin(), have.end());
+    if (want != have) return false;
+  }
+  return true;
+}
 
 std::string GetLangString(const std::string& key) {
   std::string text = LanguageText(gLanguageFile, key);

@@ -4,6 +4,8 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace core {
 
@@ -21,6 +23,11 @@ std::string ProfileValue(const std::string& text);
 // True when value, written by WriteIni, would read back (ReadIni) empty or
 // as blanks only: blank itself, or blanks inside one pair of quotes.
 bool ReadsBackBlank(const std::string& value);
+
+// The names of file's sections, and the lines of one of its sections, each
+// "key=value" as the profile functions give it; read whole, however long.
+std::vector<std::string> IniSectionNames(const std::string& file);
+std::vector<std::string> IniSectionLines(const std::string& file, const std::string& section);
 
 // Writes key = value into [section] of file, creating both as needed. No
 // value (std::nullopt) deletes the key; an empty text writes "key=". Line
@@ -64,6 +71,58 @@ class IniWriteHold {
                        const std::optional<std::string>&);
   IniWriteHold* outer_;
   std::string file_;
+};
+
+// For tests that cannot fill a disk: the bytes a file written through
+// WriteIni keeps on disk; negative: no limit. A write that leaves a file
+// longer is cut to that size afterwards and still reports success, as
+// Wine's writer does when the disk fills up.
+extern long long gIniDiskRoom;
+
+// A scratch copy of an INI file beside it, in the same folder, written in
+// the file's place and put in its place only once it is known complete on
+// disk (Commit). While it lives, the variable that names the file (the
+// project's gSkinIni) names the scratch, so that every writer and reader of
+// the file works on it; after Commit, and when it goes, it names the file
+// again. Wine's writer rewrites the whole file on every write; on a disk
+// that fills up it cuts the file short yet reports success, and its cache
+// still answers with the whole text. So the scratch's bytes on disk are
+// read back and must hold every key of the copy and of the writes since.
+class IniScratch {
+ public:
+  // No scratch (Ready() false, file left naming the file) when the file
+  // cannot be written now (FileSystem::CanWrite) or no copy can be made.
+  explicit IniScratch(std::string& file);
+  ~IniScratch();
+  IniScratch(const IniScratch&) = delete;
+  IniScratch& operator=(const IniScratch&) = delete;
+  bool Ready() const { return !scratch_.empty(); }
+  // Replaces the file by the scratch (a rename) when the scratch is
+  // complete on disk; true then. Otherwise the file stays as it was. No
+  // scratch is left either way.
+  bool Commit();
+
+ private:
+  friend bool WriteIni(const std::string&, const std::string&, const std::string&,
+                       const std::optional<std::string>&);
+  // A section's lines as the profile functions read them: each key in
+  // lower case, its value as ReadIni reads it.
+  struct Section {
+    std::string name;
+    std::vector<std::pair<std::string, std::string>> lines;
+  };
+  // Every section of file, each name once.
+  static std::vector<Section> ReadSections(const std::string& file);
+  // What a write through WriteIni makes of the scratch.
+  void Apply(const std::string& section, const std::string& key, const std::optional<std::string>& value);
+  // True when sections hold every line expected, in any order.
+  bool Holds(const std::vector<Section>& sections) const;
+
+  std::string& file_;
+  std::string target_;
+  std::string scratch_;
+  std::vector<Section> expected_;
+  IniScratch* outer_;
 };
 
 // The text of key in the current language file, else in English.ini, else "".

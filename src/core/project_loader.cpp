@@ -17,6 +17,12 @@ namespace {
 // what is still to load would only be thrown away.
 bool ExitWithoutSave() { return gExitRequested && !gSaveRequested; }
 
+// The load's scratch copy goes even when read-only, as the copy of a
+// read-only pelto.ini is.
+void RemoveScratch(const std::string& scratch) {
+  if (gFileSystem.FileExists(scratch)) gFileSystem.RemoveFile(scratch, true);
+}
+
 // The main window while it exists; each step asks again, as the window may
 // close while pending messages run.
 template <class Step>
@@ -29,10 +35,15 @@ void OnHost(Step step) {
 void LoadProject() {
   gLoadingProject = true;
 
-  // The scratch copy that the page loaders use to find duplicate keys.
-  gTempIni = gTempFolder + "\\config.ini";
-  if (gFileSystem.FileExists(gTempIni)) gFileSystem.RemoveFile(gTempIni, false);
-  gFileSystem.CopyFileTo(gProjectFolder + "\\pelto.ini", gTempIni, true);
+  // The scratch copy that the page loaders use to find duplicate keys: a
+  // fresh copy of this project's pelto.ini, or none at all. A copy left from
+  // an earlier load (read-only, or held open by another program) would tell
+  // of keys this project does not have.
+  const std::string scratch = gTempFolder + "\\config.ini";
+  RemoveScratch(scratch);
+  const bool fresh = !gFileSystem.FileExists(scratch) &&
+                     gFileSystem.CopyFileTo(gProjectFolder + "\\pelto.ini", scratch, false);
+  gTempIni = fresh ? scratch : "";
 
   OnHost([](ProjectHost& host) {
     host.EnableProjectCommands();
@@ -77,7 +88,7 @@ void LoadProject() {
 
   ui::DoEvents();
   RemovePlaceholderFolders();
-  gFileSystem.RemoveFile(gTempIni, false);
+  RemoveScratch(scratch);
 }
 
 void RemovePlaceholderFolders() {

@@ -249,11 +249,28 @@ void frmPreview::cmdOK_Click() {
     ShowMessage("No picture of the browser has been captured.", MB_OK, self);
     return;
   }
+  // pelto.ini is written through a scratch copy, as a save writes it; when
+  // it cannot be written, nothing is moved or deleted.
+  const std::string projectIni = gSkinIni;
+  IniScratch ini(gSkinIni);
+  if (!ini.Ready()) {
+    ShowMessage(SaveFailureText(projectIni, {}), MB_OK, self);
+    return;
+  }
+  // What the page boxes would save counts as named, as in a save.
+  frmTarnell& main = MainForm();
+  ImageKeyPlan plan(gSkinIni);
+  main.RehearseSave(plan);
   // Preview.jpg, or Preview2.jpg, Preview3.jpg ... while another key names it.
   const std::string name = FreeTarget(gSkinIni, "General", "Preview", kPreviewFile);
   const std::string target = gProjectFolder + "\\" + name;
   const std::string stored = ReadIni(gSkinIni, "General", "Preview", "");
   const std::string old = GetFullPath(stored);
+  const bool replacesOld = EqualsNoCase(NormalPath(old), NormalPath(target));
+  // The old preview image goes, whatever its name, unless it is read-only,
+  // lies outside the project or another key names it too.
+  const bool oldGoes =
+      !replacesOld && IsInsideFolder(old, gProjectFolder) && !NamedByAnotherKey(gSkinIni, "General", "Preview", stored);
 
   // The picture is written aside first: the project's preview changes only
   // once the new one is complete.
@@ -268,21 +285,22 @@ void frmPreview::cmdOK_Click() {
   // A read-only preview is not forced, as the old one is not either.
   const DWORD attributes = GetFileAttributesA(target.c_str());
   saved = saved && (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_READONLY)) &&
-          MoveFileExA(scratch.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED);
+          CopyIntoProject(scratch, name);
+  if (gFileSystem.FileExists(scratch)) gFileSystem.RemoveFile(scratch, true);
   if (!saved) {
-    if (gFileSystem.FileExists(scratch)) gFileSystem.RemoveFile(scratch, true);
     ShowMessage("Cannot save the preview image \"" + target + "\".", MB_OK, self);
     return;
   }
 
-  // The old preview image goes, whatever its name, unless it is read-only,
-  // lies outside the project or another key names it too.
-  if (!EqualsNoCase(NormalPath(old), NormalPath(target)) && IsInsideFolder(old, gProjectFolder) &&
-      !NamedByAnotherKey(gSkinIni, "General", "Preview", stored) && gFileSystem.FileExists(old))
-    gFileSystem.RemoveFile(old, false);
-  WriteIni(gSkinIni, "General", "Preview", name);
+  // pelto.ini names the new preview before the old one goes; when it
+  // cannot, the capture goes again and the old preview stays.
+  if (!(WriteIni(gSkinIni, "General", "Preview", name) && ini.Commit())) {
+    if (!replacesOld) gFileSystem.RemoveFile(target, false);
+    ShowMessage(SaveFailureText(projectIni, {}), MB_OK, self);
+    return;
+  }
+  if (oldGoes && gFileSystem.FileExists(old)) gFileSystem.RemoveFile(old, false);
 
-  frmTarnell& main = MainForm();
   main.txtPreview.SetText(name);
   LoadImageToPicture(GetFullPath(main.txtPreview.Text()), main.picPreview, -1, false);
   Unload();

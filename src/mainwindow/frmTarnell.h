@@ -335,6 +335,12 @@ class frmTarnell : public ui::Form,
   void DrawSideBarTabBkgndGradient() { SideBarTabBkgnd.UpdateGradientPreview(); }
   void DrawSideBarTitleBkgndGradient() { SideBarTitleBkgnd.UpdateGradientPreview(); }
 
+  // ---- Saving. Runs the savers of every page after the General page once
+  // as a rehearsal into plan (core::ImageKeyPlan), which then knows what
+  // each image box is about to name: the save and the Skin Preview's OK
+  // count them alike.
+  void RehearseSave(core::ImageKeyPlan& plan);
+
   // ---- Project loading (core::ProjectHost)
   void EnableProjectCommands() override;
   void LoadGeneral() override;
@@ -590,5 +596,10 @@ class frmTarnell : public ui::Form,
 
 // The one main window, created on first use.
 frmTarnell& MainForm();
+
+// What a save that failed in part tells the user: the project's pelto.ini
+// could not be written (unwrittenIni, "" when it was), the images that
+// could not be copied into the project.
+std::string SaveFailureText(const std::string& unwrittenIni, const std::vector<std::string>& uncopied);
 
 }  // namespace mainwindow

@@ -26,19 +26,18 @@ constexpr int kMaxListedProjects = 8;
 
 constexpr char kProjectFilter[] = "INI Files (*.ini)|*.ini";
 
-// What a save that failed in part tells the user. No language file holds
-// these texts.
-std::string SaveFailureText(bool iniFailed, const std::vector<std::string>& uncopied) {
+}  // namespace
+
+// No language file holds these texts.
+std::string SaveFailureText(const std::string& unwrittenIni, const std::vector<std::string>& uncopied) {
   std::string text;
-  if (iniFailed) text = "Cannot save the project to \"" + gSkinIni + "\".";
+  if (!unwrittenIni.empty()) text = "Cannot save the project to \"" + unwrittenIni + "\".";
   for (const std::string& image : uncopied) {
     if (!text.empty()) text += "\r\n";
     text += "Cannot copy \"" + image + "\" into the project.";
   }
   return text + "\r\n\r\nThe project keeps its unsaved changes.";
 }
-
-}  // namespace
 
 void frmTarnell::mnuNew_Click() {
   if (ConfirmSave("")) return;
@@ -86,28 +85,45 @@ bool frmTarnell::SaveProject() {
   // Every saver runs, even after one failed; the failures are told once at
   // the end.
   IniWriteWatch writes;
-  ui::SetMousePointer(ui::MousePointer::Hourglass);
-  // What every page's image boxes are about to name is known before the
-  // first copy, so that no copy lands on an image a later page names. The
-  // General page comes first and copies its preview itself: it is left out.
-  ImageKeyPlan plan(gSkinIni);
-  plan.Rehearse([this] { SavePagesAfterGeneral(); });
-  // The rehearsal ran the savers' pointer change too.
-  m_UncopiedImages.clear();
-  ui::SetMousePointer(ui::MousePointer::Hourglass);
-  SaveGeneral();
-  SavePagesAfterGeneral();
+  std::vector<std::string> uncopied;
+  bool written = false;
+  {
+    // The savers write a scratch copy of pelto.ini, which takes its place
+    // only once complete. When pelto.ini cannot be written, nothing is
+    // copied into the project either.
+    IniScratch ini(gSkinIni);
+    if (ini.Ready()) {
+      ui::SetMousePointer(ui::MousePointer::Hourglass);
+      // What every page's image boxes are about to name is known before the
+      // first copy, so that no copy lands on an image a later page names.
+      ImageKeyPlan plan(gSkinIni);
+      RehearseSave(plan);
+      // The rehearsal ran the savers' pointer change too.
+      ui::SetMousePointer(ui::MousePointer::Hourglass);
+      SaveGeneral();
+      SavePagesAfterGeneral();
+      uncopied = std::move(m_UncopiedImages);
+      m_UncopiedImages.clear();
+      written = ini.Commit();
+    }
+  }
 
   gSaveRequested = false;
-  std::vector<std::string> uncopied = std::move(m_UncopiedImages);
-  m_UncopiedImages.clear();
-  if (writes.Failures() == 0 && uncopied.empty()) {
+  if (written && writes.Failures() == 0 && uncopied.empty()) {
     gModified = false;
     return true;
   }
   gModified = true;
-  ShowMessage(SaveFailureText(writes.Failures() > 0, uncopied), MB_OK, HwndIfLoaded());
+  const bool iniFailed = !written || writes.Failures() > 0;
+  ShowMessage(SaveFailureText(iniFailed ? gSkinIni : "", uncopied), MB_OK, HwndIfLoaded());
   return false;
+}
+
+void frmTarnell::RehearseSave(ImageKeyPlan& plan) {
+  // The General page comes first in a save and copies its preview itself:
+  // it is left out.
+  plan.Rehearse([this] { SavePagesAfterGeneral(); });
+  m_UncopiedImages.clear();
 }
 
 void frmTarnell::SavePagesAfterGeneral() {

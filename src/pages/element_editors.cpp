@@ -78,7 +78,9 @@ void CleanUpDuplicateKey(const std::string& section, const std::string& key, int
   // (and no file should be made in its place).
   if (gTempIni.empty() || !gFileSystem.FileExists(gTempIni)) return;
   for (int pass = 0; pass < passes; ++pass) {
-    WriteIni(gTempIni, section, key, std::nullopt);
+    // Only a delete that took effect in the copy tells whether another
+    // line of the key is left.
+    if (!WriteIni(gTempIni, section, key, std::nullopt)) return;
     if (ReadIni(gTempIni, section, key, "").empty()) return;
     WriteIni(gSkinIni, section, key, std::nullopt);
   }

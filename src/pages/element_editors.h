@@ -78,7 +78,7 @@ bool PassesColourTextTest(const std::string& text);
 // holds a value deletes the first occurrence from gSkinIni. With up to
 // passes + 1 occurrences the last remains; with more, the one at position
 // passes + 1 is the first that remains. Nothing happens without a scratch
-// copy.
+// copy, and nothing more once a delete from the copy fails.
 void CleanUpDuplicateKey(const std::string& section, const std::string& key, int passes);
 
 // ---------------------------------------------------------------------------

@@ -217,6 +217,70 @@ TEST_F(SkinPreviewTest, ARunningOrMinimizedBrowserIsCapturedAtOnceAndOnlyASavedO
   }
 }
 
+TEST_F(SkinPreviewTest, OkChangesNothingUnlessPeltoIniIsWrittenAndKeepsWhatThePageBoxesName) {
+  RunningProgram browser(core::PreviewCommandLine(StandInBrowserExe(kBrowserV2)), SW_SHOWMINNOACTIVE);
+  ASSERT_TRUE(browser.WaitUntilIdle());
+  const std::string ini = core::gSkinIni;
+  const std::string jpg = core::gProjectFolder + "\\Preview.jpg";
+  // pelto.ini cannot be written (read-only, held open by another program)
+  // while the stored preview is Preview.jpg itself, or its write comes out
+  // short; or the disk fills up while the capture replaces Preview.jpg. OK
+  // says so, the dialog stays open, and the project is as it was.
+  const std::string iniFailure =
+      "Cannot save the project to \"" + ini + "\".\r\n\r\nThe project keeps its unsaved changes.";
+  enum class Fault { ReadOnly, Held, Short, Room };
+  const struct { const char* name; Fault fault; const char* old; } cases[] = {
+      {"read-only", Fault::ReadOnly, "Preview.jpg"},
+      {"held open", Fault::Held, "Preview.jpg"},
+      {"written short", Fault::Short, nullptr},
+      {"no room for the capture", Fault::Room, "Preview.jpg"},
+  };
+  std::vector<std::string> told;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (c.old) {
+      core::WriteIni(ini, "General", "Preview", std::string(c.old));
+      WriteFile(jpg, "the old preview");
+    }
+    const IniData before = ParseIni(ini);
+    const std::vector<std::string> files = core::gFileSystem.FileNames(core::gProjectFolder);
+    if (c.fault == Fault::ReadOnly) SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_READONLY);
+    HANDLE held = c.fault == Fault::Held ? CreateFileA(ini.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)
+                                         : INVALID_HANDLE_VALUE;
+    if (c.fault == Fault::Short) core::gIniDiskRoom = 16;
+    if (c.fault == Fault::Room) core::gFileSystem.scratchRoom = 1000;
+    told.push_back(c.fault == Fault::Room ? "Cannot save the preview image \"" + jpg + "\"." : iniFailure);
+    prompts.AnswerMessage(IDOK);
+    Capture([&](frmPreview& d) {
+      ASSERT_TRUE(d.Captured());
+      Click(d.cmdOK);
+      EXPECT_TRUE(d.IsLoaded());
+      Click(d.cmdCancel);
+    });
+    core::gIniDiskRoom = core::gFileSystem.scratchRoom = -1;
+    if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
+    SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ExpectUnchanged(before);
+    EXPECT_EQ(core::gFileSystem.FileNames(core::gProjectFolder), files);
+    EXPECT_TRUE(!c.old || ReadFile(jpg) == "the old preview");
+    core::WriteIni(ini, "General", "Preview", std::string("preview.png"));
+    DeleteFileA(jpg.c_str());
+  }
+  EXPECT_EQ(prompts.MessageTexts(), told);
+
+  // The Frame page's boxes, not saved yet, name the old preview and
+  // Preview.jpg: both stay, and the capture goes to Preview2.jpg.
+  WriteFile(jpg, "the user's own picture");
+  form.txtFrameImage.SetText("preview.png");
+  form.txtLoading.SetText("Preview.jpg");
+  Capture([](frmPreview& d) { Click(d.cmdOK); });
+  EXPECT_EQ(ReadFile(jpg), "the user's own picture");
+  EXPECT_TRUE(Exists(core::gProjectFolder + "\\preview.png"));
+  EXPECT_EQ(core::ReadIni(ini, "General", "Preview"), "Preview2.jpg");
+  EXPECT_EQ(ReadFile(core::gProjectFolder + "\\Preview2.jpg").substr(0, 3), "\xFF\xD8\xFF");
+}
+
 TEST_F(SkinPreviewTest, WithoutABrowserRunningItStartsItOnceAndWaitsForItsWindowUntilTheDialogCloses) {
   core::gBrowserFolder = *this / "Velmora Browser";
   frmPreview::RetryInterval = 20;

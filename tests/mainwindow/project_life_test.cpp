@@ -183,6 +183,58 @@ TEST_F(LifeTest, AnImageThatCannotBeCopiedIntoTheProjectFailsTheSave) {
   EXPECT_EQ(form.txtLoading.Text(), missing);
 }
 
+// Another program holding a file open, sharing it for reading only.
+HANDLE Hold(const std::string& path) {
+  return CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                     nullptr);
+}
+
+TEST_F(LifeTest, ASaveThatCannotCompleteKeepsPeltoIniAndThePictureItWasToReplace) {
+  // pelto.ini cannot be written (read-only, held open by another program),
+  // the disk fills up while the INI writer rewrites it (which cuts it short
+  // and reports success), or while a picture is copied in.
+  enum class Fault { ReadOnly, Held, IniShort, PictureShort };
+  const std::string art = WriteFile(*this / "Art\\new.png", std::string(120000, 'n'));
+  for (Fault fault : {Fault::ReadOnly, Fault::Held, Fault::IniShort, Fault::PictureShort}) {
+    SCOPED_TRACE(static_cast<int>(fault));
+    const std::string blue = WriteProject("Blue", "[General]\r\nName=Blue\r\nAuthor=Someone\r\n[Global]\r\n"
+                                                  "CustomFrame.Image=control\\main_frame.png\r\n");
+    const std::string ini = blue + "\\pelto.ini";
+    const std::string frame = WriteFile(blue + "\\control\\main_frame.png", "the frame");
+    Open(blue);
+    form.txtAuthor.SetText("Someone who writes a long name into the box");
+    // Pictures are copied before pelto.ini is written: with pelto.ini
+    // writable, the box keeps its picture.
+    form.txtFrameImage.SetText(fault == Fault::IniShort ? "control\\main_frame.png" : art);
+    const std::string before = ReadFile(ini);
+    HANDLE held = fault == Fault::Held ? Hold(ini) : INVALID_HANDLE_VALUE;
+    if (fault == Fault::ReadOnly) SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_READONLY);
+    core::gIniDiskRoom = fault == Fault::IniShort ? 64 : -1;
+    core::gFileSystem.scratchRoom = fault == Fault::PictureShort ? 70000 : -1;
+    {
+      ScriptedPrompter prompts;
+      prompts.AnswerMessage(IDOK);
+      Save();
+      core::gIniDiskRoom = core::gFileSystem.scratchRoom = -1;
+      EXPECT_EQ(prompts.MessageTexts(),
+                Texts{(fault == Fault::PictureShort ? "Cannot copy \"" + art + "\" into the project."
+                                                    : "Cannot save the project to \"" + ini + "\".") +
+                      "\r\n\r\nThe project keeps its unsaved changes."});
+    }
+    if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
+    SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_TRUE(core::gModified);
+    EXPECT_TRUE(ReadFile(frame) == "the frame");
+    EXPECT_EQ(Saved()["global"]["customframe.image"], "control\\main_frame.png");
+    EXPECT_TRUE(fault == Fault::PictureShort || ReadFile(ini) == before);
+    // No scratch file is left.
+    EXPECT_EQ(core::gFileSystem.FileNames(blue), Texts{"pelto.ini"});
+    EXPECT_EQ(core::gFileSystem.FileNames(blue + "\\control"), Texts{"main_frame.png"});
+    core::gModified = false;
+    testing_support::RemoveTree(blue);
+  }
+}
+
 class ImageSaveTest : public IconPagesTest {};
 
 TEST_F(ImageSaveTest, ASaveCopiesOnlyPicturesTheUserGaveAndWritesLoadedPathsBackAsTheyStand) {
@@ -474,6 +526,58 @@ TEST_F(LoadRequestTest, OtherCommandsWaitForNoLoad) {
   Open(blue);
   EXPECT_EQ(core::gProjectName, "Blue");
   EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "LoadGeneral"), 1);
+}
+
+TEST_F(LifeTest, OpeningAProjectTakesNoKeysFromItAfterAStaleOrHeldScratchCopy) {
+  // A project with three style lines for the tab background (the first two
+  // go on opening) and one for the title.
+  const std::string text =
+      "[General]\r\nName=Side\r\n[SideBar]\r\nTabBackground.Style=Transparent\r\n"
+      "TabBackground.Style=Transparent\r\nTabBackground.Style=GFill\r\nTitleBackground.Style=GFill\r\n";
+  const testing_support::IniData unchanged = testing_support::ParseIniText(text);
+  Open(WriteProject("First", text));
+  const testing_support::IniData cleanedUp = Saved();
+  const std::string scratch = core::gTempFolder + "\\config.ini";
+  // What comes before the load: a read-only project opened, or the scratch
+  // copy of another held open by another program; and when that program
+  // lets go of the scratch copy.
+  enum class LetGo { Never, DuringTheLoad, AfterTheLoad };
+  const struct {
+    const char* name;
+    bool readOnlyBefore;
+    bool heldBefore;
+    LetGo letGo;
+    bool cleaned;
+  } cases[] = {
+      {"after a read-only project", true, false, LetGo::Never, true},
+      {"a left-over copy held at the start, let go during the load", false, true, LetGo::DuringTheLoad, false},
+      {"the fresh copy held from the middle of the load", false, false, LetGo::AfterTheLoad, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (c.readOnlyBefore) {
+      const std::string full = DefaultSkinProject("Full");
+      SetFileAttributesA((full + "\\pelto.ini").c_str(), FILE_ATTRIBUTE_READONLY);
+      Open(full);
+    }
+    HANDLE held = INVALID_HANDLE_VALUE;
+    if (c.heldBefore) {
+      WriteFile(scratch, "[SideBar]\r\nTitleBackground.Style=GFill\r\nTitleBackground.Style=GFill\r\n");
+      held = Hold(scratch);
+    }
+    const std::string side = WriteProject("Side", text);
+    {
+      WatchedHost host(form);
+      host.during["LoadGeneral"] = [&] {
+        if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
+        held = c.letGo == LetGo::AfterTheLoad ? Hold(scratch) : INVALID_HANDLE_VALUE;
+      };
+      Open(side);
+    }
+    if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
+    EXPECT_EQ(Saved(), c.cleaned ? cleanedUp : unchanged);
+    SetFileAttributesA((*this / "Projects\\Full\\pelto.ini").c_str(), FILE_ATTRIBUTE_NORMAL);
+  }
 }
 
 // ---------------------------------------------------------------- recent projects and options
