@@ -205,10 +205,14 @@ void frmNewProject::cmdOK_Click() {
   // only, a pair of quotes around nothing else) would leave a project that
   // could never be opened again.
   const std::string name = txtSkinName.Text();
-  if (ReadsBackBlank(name)) {
+  // A name no project can take is refused, and the user is back in its box.
+  auto refuseName = [this, self] {
     ShowMessage(LangText("No_Name", "Please enter new skin name!"), MB_OK, self);
     ui::DoEvents();
     txtSkinName.SetFocus();
+  };
+  if (ReadsBackBlank(name)) {
+    refuseName();
     return;
   }
   const std::string chosen = cboTemplate.Text();
@@ -243,9 +247,7 @@ void frmNewProject::cmdOK_Click() {
     const std::optional<std::string> free = FreeFolderName(SafeFileName(name));
     if (!free) {
       // A device's name, or one taken all the way: no folder can hold it.
-      ShowMessage(LangText("No_Name", "Please enter new skin name!"), MB_OK, self);
-      ui::DoEvents();
-      txtSkinName.SetFocus();
+      refuseName();
       return;
     }
     folderName = *free;
