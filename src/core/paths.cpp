@@ -73,6 +73,29 @@ std::string SafeFileName(const std::string& name) {
   return safe;
 }
 
+namespace {
+
+// A port number of a device name: a digit, or one of the superscript
+// digits one to three, which Windows takes for 1 to 3 (COM¹, LPT²).
+bool IsPortDigit(const std::string& s) {
+  if (s.size() == 1 && s[0] >= '0' && s[0] <= '9') return true;
+  wchar_t w[2];
+  int n = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, s.data(), static_cast<int>(s.size()), w, 2);
+  return n == 1 && (w[0] == 0x00B9 || w[0] == 0x00B2 || w[0] == 0x00B3);
+}
+
+}  // namespace
+
+bool IsDeviceName(const std::string& name) {
+  std::string base = name.substr(0, name.find('.'));
+  while (!base.empty() && base.back() == ' ') base.pop_back();
+  base = ToUpper(base);
+  for (const char* device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$", "CLOCK$"})
+    if (base == device) return true;
+  return base.size() > 3 && (base.compare(0, 3, "COM") == 0 || base.compare(0, 3, "LPT") == 0) &&
+         IsPortDigit(base.substr(3));
+}
+
 std::string OpenFileDialog(const std::string& initialDir, const std::string& filter, HWND owner) {
   ui::FileDialogRequest request;
   request.save = false;

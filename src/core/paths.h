@@ -26,6 +26,11 @@ std::string GetFullPath(const std::string& path);
 // name with each character Windows forbids in file names ( \ / : * ? " < > | )
 // replaced by "_".
 std::string SafeFileName(const std::string& name);
+// True when Windows takes a file or folder name for a device (CON, PRN,
+// AUX, NUL, CONIN$, CONOUT$, CLOCK$, COM0 to COM9 and LPT0 to LPT9, also
+// with a superscript 1 to 3), whatever extension or trailing blanks follow:
+// such a name always "exists" and can never be a file or a folder.
+bool IsDeviceName(const std::string& name);
 
 // The open dialog ("Select File", explorer style, read-only box hidden):
 // the chosen path, or "" when cancelled. filter: description and pattern

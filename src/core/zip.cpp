@@ -77,7 +77,8 @@ int VBZip(int argc, const std::string& zipName, const ZipNames& names, const std
   return ziplib::Archive(request);
 }
 
-int VBUnzip(const std::string& zipName, const std::string& extractDir, const UnzipFlags& flags) {
+int VBUnzip(const std::string& zipName, const std::string& extractDir, const UnzipFlags& flags,
+            const std::string& finalDir) {
   gZipMessage.clear();
   gUnzipListing.clear();
   gUnzipMessage.clear();
@@ -102,6 +103,7 @@ int VBUnzip(const std::string& zipName, const std::string& extractDir, const Unz
   dcl.privilege = flags.privilege;
   dcl.zipName = zipName;
   dcl.extractDir = extractDir;
+  dcl.finalDir = finalDir;
 
   ziplib::UnzipCallbacks user;
   user.print = UnzipPrintCallback;
@@ -139,6 +141,8 @@ int UnzipPasswordCallback(char* password, int size, const char*, const char*) {
   ui::InputBoxRequest request;
   request.prompt = "Please Enter The Password!";
   request.title = MessageTitle();
+  // Modal to the window that asked for the extraction.
+  request.owner = GetActiveWindow();
   std::optional<std::string> answer = ui::Prompts().InputBox(request);
   if (!answer || answer->empty()) {
     gUnzipPasswordCancelled = 1;
@@ -237,7 +241,7 @@ int32_t clsUnzip::Unzip(const std::string& sZipFileName, const std::string& sExt
     flags.verbose = verbose_;
     flags.caseSensitive = caseSensitive_;
     flags.privilege = static_cast<int16_t>(privilege_);
-    return mdlZip::VBUnzip(zipFileName_, extractDir_, flags);
+    return mdlZip::VBUnzip(zipFileName_, extractDir_, flags, finalDir_);
   } catch (const AppError& e) {
     throw AppError(e.Number(), source, e.Description());
   } catch (const std::bad_alloc&) {

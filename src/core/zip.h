@@ -17,8 +17,10 @@
 //              11 read error, 12 nothing to pack, 14 write error,
 //              15 cannot create the archive, 16 no archive name,
 //              18 a listed name is missing or cannot be opened;
-//   unpacking  1 an entry was refused for a name that would leave the
-//              target folder, 2 damaged archive or CRC error, 4 out of
+//   unpacking  1 an entry was refused for its name (one that would leave
+//              the target folder, that the ANSI code page cannot hold as
+//              it stands, or that names the same file as an earlier
+//              entry), 2 damaged archive or CRC error, 4 out of
 //              memory, 9 archive missing or not a ZIP archive, 50 cannot
 //              write (also a path too long, or files that do not fit on
 //              the drive), 80 stopped, 81 unsupported method, encryption
@@ -78,8 +80,10 @@ struct UnzipFlags {
   int16_t privilege = 0;
 };
 
-// The extraction call sequence: the whole archive into extractDir.
-int VBUnzip(const std::string& zipName, const std::string& extractDir, const UnzipFlags& flags);
+// The extraction call sequence: the whole archive into extractDir, every
+// path fitting below finalDir as well ("" = none).
+int VBUnzip(const std::string& zipName, const std::string& extractDir, const UnzipFlags& flags,
+            const std::string& finalDir);
 
 // The archiver's callback.
 int ZipPrintCallback(const char* text, unsigned long length);
@@ -174,6 +178,10 @@ class clsUnzip {
   void SetZipFileName(const std::string& v) { zipFileName_ = v; }
   const std::string& ExtractDir() const { return extractDir_; }
   void SetExtractDir(const std::string& v) { extractDir_ = v; }
+  // Where the extracted files will be moved to afterwards ("" = they
+  // stay): a file whose path would be too long there is not written.
+  const std::string& FinalDir() const { return finalDir_; }
+  void SetFinalDir(const std::string& v) { finalDir_ = v; }
 
   // Extracts ZipFileName into ExtractDir; a non-empty argument replaces
   // the property first. 0 on success. MessageLevel, ExtractList or
@@ -199,6 +207,7 @@ class clsUnzip {
   int32_t privilege_ = 0;
   std::string zipFileName_;
   std::string extractDir_;
+  std::string finalDir_;
 };
 
 }  // namespace core

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/files.h"
+#include "core/paths.h"
 #include "core/zip_format.h"
 
 namespace core::ziplib {
@@ -26,29 +27,10 @@ constexpr size_t kPasswordSize = 256;
 // The newest "version needed to extract" read here: 4.5, ZIP64.
 constexpr unsigned kVersionReadable = 45;
 
-// A port number of a device name: a digit, or one of the superscript
-// digits one to three, which Windows takes for 1 to 3 (COM¹, LPT²).
-bool IsPortDigit(const std::string& s) {
-  if (s.size() == 1 && s[0] >= '0' && s[0] <= '9') return true;
-  wchar_t w[2];
-  int n = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, s.data(), static_cast<int>(s.size()), w, 2);
-  return n == 1 && (w[0] == 0x00B9 || w[0] == 0x00B2 || w[0] == 0x00B3);
-}
-
-bool IsDeviceName(const std::string& part) {
-  std::string base = part.substr(0, part.find('.'));
-  while (!base.empty() && base.back() == ' ') base.pop_back();
-  base = ToUpper(base);
-  static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$", "CLOCK$"};
-  for (const char* d : kDevices)
-    if (base == d) return true;
-  return base.size() > 3 && (base.compare(0, 3, "COM") == 0 || base.compare(0, 3, "LPT") == 0) &&
-         IsPortDigit(base.substr(3));
-}
-
 // The path of an entry below the target folder, with "\" between parts;
-// nothing when the name could reach outside it. Characters that Windows
-// does not allow in names become "_".
+// "" for a name of the target folder itself ("./"); nothing when the name
+// could reach outside it. Characters that Windows does not allow in names
+// become "_".
 std::optional<std::string> SafeRelativePath(std::string name, bool spaceToUnderscore) {
   std::replace(name.begin(), name.end(), '\\', '/');
   if (name.empty() || name[0] == '/' || name.find(':') != std::string::npos) return std::nullopt;
@@ -66,7 +48,6 @@ std::optional<std::string> SafeRelativePath(std::string name, bool spaceToUnders
     if (!result.empty()) result += '\\';
     result += part;
   }
-  if (result.empty()) return std::nullopt;
   return result;
 }
 
@@ -165,6 +146,10 @@ class Extractor {
   CentralDirectory dir_;
   std::string base_;    // full path of the target folder, no trailing "\"
   std::string prefix_;  // base_ ending in "\"
+  // The longer of prefix_ and the folder the files will be moved to,
+  // ending in "\": every path must fit below both.
+  std::string lengthPrefix_;
+  std::unordered_set<std::string> files_;  // lower-case full paths of the files written
   std::unordered_set<std::string> folders_;  // lower-case folders known to exist
   std::optional<std::string> password_;
   bool verifying_ = false;  // decoding only to check a password
@@ -214,6 +199,9 @@ int Extractor::PrepareTarget() {
   if (!base_.empty()) {
     while (base_.size() > 3 && base_.back() == '\\') base_.pop_back();
     prefix_ = base_.back() == '\\' ? base_ : base_ + "\\";
+    std::string moved = o_.finalDir.empty() ? std::string() : FullPathOf(o_.finalDir);
+    if (!moved.empty() && moved.back() != '\\') moved += '\\';
+    lengthPrefix_ = moved.size() > prefix_.size() ? moved : prefix_;
     uint64_t declared = DeclaredTotal(dir_);
     std::optional<uint64_t> available = FreeSpaceFor(base_);
     if (available && declared > *available) {
@@ -432,15 +420,25 @@ void Extractor::ProcessEntry(const CentralEntry& e, bool overlapping) {
   if (!Readable(e)) return;
   std::string target;
   if (Writing()) {
+    if (!e.nameExact) {
+      Error("   skipping: " + e.name + "  (the name has characters this system's code page lacks)");
+      return Fail(kUnzipUnsafeName);
+    }
     auto rel = SafeRelativePath(e.name, o_.spaceToUnderscore != 0);
+    if (rel && rel->empty() && e.IsFolder()) return;  // the target folder itself
     if (rel && !o_.honorDirectories) rel = NameOf(*rel);
-    if (rel && PathTooLong(prefix_ + *rel)) {
-      Error("   error:  cannot create " + prefix_ + *rel + "  (the path is too long)");
+    if (rel && PathTooLong(lengthPrefix_ + *rel)) {
+      Error("   error:  cannot create " + lengthPrefix_ + *rel + "  (the path is too long)");
       return Fail(kUnzipWriteError);
     }
     std::string full = rel ? FullPathOf(prefix_ + *rel) : std::string();
     if (!rel || full.size() <= prefix_.size() || !EqualsNoCase(full.substr(0, prefix_.size()), prefix_)) {
       Error("   skipping: " + e.name + "  (the name would leave the target folder)");
+      return Fail(kUnzipUnsafeName);
+    }
+    // Windows does not tell names apart by letter case.
+    if (!e.IsFolder() && !files_.insert(ToLower(full)).second) {
+      Error("   skipping: " + e.name + "  (an earlier entry names the same file)");
       return Fail(kUnzipUnsafeName);
     }
     target = prefix_ + *rel;

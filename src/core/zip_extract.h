@@ -4,7 +4,11 @@
 //
 // Nothing is ever written outside the target folder: an entry whose name
 // holds a ".." part, a drive letter or any ":", starts with "/" or "\", or
-// names a device (CON, NUL, COM1, COM¹ ...) is refused and skipped. A
+// names a device (CON, NUL, COM1, COM¹ ...) is refused and skipped; a
+// folder entry naming the target folder itself ("./") is passed over. No
+// file is written under another name than its own either: an entry whose
+// name the ANSI code page cannot hold as it stands, or one naming the same
+// file as an earlier entry (without regard to case), is refused. A
 // damaged archive gives a result code, never a read outside the file; a
 // file whose data fails its CRC or does not inflate is deleted again, so it
 // is never left looking complete. Extracted files get their modification
@@ -27,7 +31,8 @@ namespace core::ziplib {
 // Result codes of Extract; when several things go wrong the highest wins.
 enum UnzipResult : int {
   kUnzipOk = 0,
-  kUnzipUnsafeName = 1,    // an entry was refused: its name would leave the target folder
+  kUnzipUnsafeName = 1,    // an entry was refused for its name: it would leave the target folder, cannot
+                           // be written as it stands, or names the same file as an earlier entry
   kUnzipCorrupt = 2,       // damaged archive: bad headers, truncated data, bad compressed data, CRC error
   kUnzipNoMemory = 4,      // out of memory
   kUnzipNotArchive = 9,    // no archive name, archive missing or unreadable, or not a ZIP archive
@@ -89,6 +94,8 @@ struct UnzipOptions {
   int privilege = 0;          // access lists; archives carry none that Tarnell reads
   std::string zipName;
   std::string extractDir;     // "" = the current folder; made when missing
+  std::string finalDir;       // where the files will be moved to afterwards ("" = nowhere): every path
+                              // must fit below it as well
 };
 
 int Extract(const UnzipOptions& options, const UnzipCallbacks& callbacks);

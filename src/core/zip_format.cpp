@@ -82,8 +82,12 @@ std::string Narrow(const std::wstring& w, UINT codePage) {
 }  // namespace
 
 std::string AnsiToUtf8(const std::string& s) { return Narrow(Widen(s, CP_ACP), CP_UTF8); }
-std::string Utf8ToAnsi(const std::string& s) { return Narrow(Widen(s, CP_UTF8), CP_ACP); }
-std::string OemToAnsi(const std::string& s) { return Narrow(Widen(s, CP_OEMCP), CP_ACP); }
+std::string ToAnsi(const std::string& s, UINT codePage, bool& exact) {
+  const std::wstring wide = Widen(s, codePage);
+  std::string ansi = Narrow(wide, CP_ACP);
+  exact = Widen(ansi, CP_ACP) == wide;
+  return ansi;
+}
 
 MappedFile::~MappedFile() { Close(); }
 
@@ -188,12 +192,15 @@ void ReadUnixTime(const uint8_t* extra, size_t length, CentralEntry& e) {
   });
 }
 
-std::string DecodeName(const std::string& raw, uint16_t flags, uint8_t host) {
+// exact turns false when the ANSI name stands for other characters.
+std::string DecodeName(const std::string& raw, uint16_t flags, uint8_t host, bool& exact) {
+  exact = true;
   if (IsAscii(raw)) return raw;
-  if (flags & kFlagUtf8) return Utf8ToAnsi(raw);
-  if (host == kHostFat || host == kHostHpfs || host == kHostNtfs || host == kHostVfat) return OemToAnsi(raw);
+  if (flags & kFlagUtf8) return ToAnsi(raw, CP_UTF8, exact);
+  if (host == kHostFat || host == kHostHpfs || host == kHostNtfs || host == kHostVfat)
+    return ToAnsi(raw, CP_OEMCP, exact);
   // Other systems (Unix) store the bytes of their own locale, today UTF-8.
-  return IsUtf8(raw) ? Utf8ToAnsi(raw) : raw;
+  return IsUtf8(raw) ? ToAnsi(raw, CP_UTF8, exact) : raw;
 }
 
 }  // namespace
@@ -260,7 +267,7 @@ DirectoryStatus ReadCentralDirectory(const uint8_t* data, uint64_t size, Central
     entry.extraDamaged = !WalkExtra(extra, extraLen, [](uint16_t, const uint8_t*, uint16_t) { return false; });
     ReadUnixTime(extra, extraLen, entry);
     entry.rawName.assign(reinterpret_cast<const char*>(h + kCentralHeaderSize), nameLen);
-    entry.name = DecodeName(entry.rawName, entry.flags, static_cast<uint8_t>(entry.madeBy >> 8));
+    entry.name = DecodeName(entry.rawName, entry.flags, static_cast<uint8_t>(entry.madeBy >> 8), entry.nameExact);
     out.entries.push_back(std::move(entry));
     p += total;
   }

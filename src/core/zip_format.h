@@ -65,9 +65,10 @@ FILETIME FileTimeOfUnix(int64_t seconds);
 bool IsAscii(const std::string& s);
 bool IsUtf8(const std::string& s);
 std::string AnsiToUtf8(const std::string& s);
-// Characters the ANSI code page lacks become "_".
-std::string Utf8ToAnsi(const std::string& s);
-std::string OemToAnsi(const std::string& s);
+// Text of another code page (CP_UTF8, CP_OEMCP) in the ANSI code page.
+// Characters the ANSI code page lacks become "_" or a look-alike; exact
+// tells whether the result still stands for the same characters.
+std::string ToAnsi(const std::string& s, UINT codePage, bool& exact);
 
 // One entry of a central directory.
 struct CentralEntry {
@@ -84,6 +85,7 @@ struct CentralEntry {
   uint64_t localOffset = 0;
   std::string rawName;  // the name's bytes as stored
   std::string name;     // in the ANSI code page
+  bool nameExact = true;  // false when name stands for other characters than the stored name
   bool hasUnixTime = false;
   int64_t unixTime = 0;  // modification time from the extended time stamp
   bool extraDamaged = false;  // a block of the extra field runs past the room left

@@ -48,18 +48,6 @@ std::optional<std::string> ProjectNamed(const std::string& name) {
   return std::nullopt;
 }
 
-// True when Windows takes name for a device (CON, PRN, AUX, NUL, COM1 to
-// COM9, LPT1 to LPT9, CONIN$, CONOUT$) whatever extension follows it: such
-// a name always "exists" and can never be a folder.
-bool IsDeviceName(const std::string& name) {
-  std::string stem = ToUpper(name.substr(0, name.find('.')));
-  while (!stem.empty() && stem.back() == ' ') stem.pop_back();
-  for (const char* device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"})
-    if (stem == device) return true;
-  return stem.size() == 4 && (stem.rfind("COM", 0) == 0 || stem.rfind("LPT", 0) == 0) && stem[3] >= '1' &&
-         stem[3] <= '9';
-}
-
 // base, or base followed by 1, 2, ... when a folder of that name is in
 // Projects\ already; none when base is a device's name or every name up to
 // the last count is taken.
@@ -314,6 +302,8 @@ bool frmNewProject::UnpackTemplate(const std::string& templateFile, const std::s
     clsUnzip unzip;
     unzip.SetZipFileName(templateFile);
     unzip.SetExtractDir(work);
+    // The skin ends up in Projects\: its paths must fit there.
+    unzip.SetFinalDir(ProjectsFolder() + "\\" + folderName);
     unzip.SetHonorDirectories(true);
     // Any failure code, also one for entries skipped (a method Tarnell
     // cannot unpack, a name refused), would leave the project with files

@@ -21,6 +21,9 @@ SystemPrompter& System() {
 
 // VB's InputBox: a prompt, a text box, OK and Cancel.
 class InputBoxForm : public Form {
+  // Declared before the controls, which are built from it.
+  InputBoxRequest request_;
+
  public:
   explicit InputBoxForm(const InputBoxRequest& r)
       : Form(r.title, 375, 120, FormStyle::FixedDialog), request_(r) {
@@ -53,7 +56,6 @@ class InputBoxForm : public Form {
       cmdCancel.PerformClick();
     }
   }
-  InputBoxRequest request_;
 };
 
 }  // namespace

@@ -96,6 +96,46 @@ TEST(ZipInterop, TheRightPasswordOpensEveryEncryptedEntry) {
   EXPECT_TRUE(Tree(out / "secret") == Tree(ZipFixtures() + "\\locked\\secret"));
 }
 
+// The title and the prompt that the real input box showed.
+std::string gBoxTitle, gBoxPrompt;
+
+BOOL CALLBACK FindShownBox(HWND window, LPARAM found) {
+  if (!IsWindowVisible(window)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
+// A timer's tick inside the box's own message loop: types the password
+// and clicks OK, as a person would.
+void CALLBACK AnswerTheShownBox(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND box = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), FindShownBox, reinterpret_cast<LPARAM>(&box));
+  if (!box) return;
+  KillTimer(nullptr, timer);
+  char text[256] = {};
+  GetWindowTextA(box, text, sizeof text);
+  gBoxTitle = text;
+  GetWindowTextA(FindWindowExA(box, nullptr, "Static", nullptr), text, sizeof text);
+  gBoxPrompt = text;
+  for (char c : std::string("secret")) SendMessageA(FindWindowExA(box, nullptr, "Edit", nullptr), WM_CHAR, c, 0);
+  SendMessageA(FindWindowExA(box, nullptr, "Button", "OK"), BM_CLICK, 0, 0);
+}
+
+TEST(ZipInterop, ThePasswordIsAskedWithARealInputBox) {
+  TempFolder out;
+  ui::SetPrompter(nullptr);
+  SetTimer(nullptr, 0, USER_TIMER_MINIMUM, AnswerTheShownBox);
+  clsUnzip u;
+  EXPECT_EQ(u.Unzip(ZipFixtures() + "\\encrypted.zip", out.Path()), 0) << u.GetLastMessage();
+  ui::SetPrompter(testing_support::CurrentPrompter());
+  EXPECT_EQ(gBoxTitle, core::MessageTitle());
+  EXPECT_EQ(gBoxPrompt, "Please Enter The Password!");
+  HWND left = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), FindShownBox, reinterpret_cast<LPARAM>(&left));
+  EXPECT_EQ(left, nullptr);
+  EXPECT_TRUE(Tree(out / "secret") == Tree(ZipFixtures() + "\\locked\\secret"));
+}
+
 // Run by the CTest test zip_interop_write, which names the folder; the
 // host test zip_interop_infozip then checks each NAME.zip against NAME.src.
 TEST(ZipInterop, WritesArchivesForInfoZip) {

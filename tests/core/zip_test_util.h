@@ -80,6 +80,11 @@ inline std::string RawDeflate(const std::string& data) {
 // with a wrong CRC.
 class ZipBuilder {
  public:
+  // The entries added from now on carry the flag for UTF-8 names.
+  ZipBuilder& Utf8Names() {
+    flags_ = 0x0800;
+    return *this;
+  }
   ZipBuilder& Add(const std::string& name, const std::string& data, bool deflated = false, bool badCrc = false) {
     uint32_t crc = static_cast<uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(data.data()), static_cast<uInt>(data.size())));
     if (badCrc) crc ^= 0x5A5A5A5A;
@@ -87,7 +92,7 @@ class ZipBuilder {
     uint32_t offset = static_cast<uint32_t>(body_.size());
     std::string fields;
     Put16(fields, 20);
-    Put16(fields, 0);
+    Put16(fields, flags_);
     Put16(fields, deflated ? 8 : 0);
     Put16(fields, 0x4800);  // 09:00
     Put16(fields, 0x5865);  // 2024-03-05
@@ -135,6 +140,7 @@ class ZipBuilder {
   std::string body_;
   std::string central_;
   uint16_t count_ = 0;
+  uint16_t flags_ = 0;
 };
 
 // Bytes that do not compress.

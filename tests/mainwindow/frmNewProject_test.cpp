@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <thread>
 
 #include "core/default_skin.h"
@@ -449,6 +450,96 @@ TEST_F(NewProjectTest, ATemplateThatUnpacksOnlyInPartLeavesTheProjectItWasToRepl
   EXPECT_EQ(prompts.MessageTexts().back(), "Cannot open skin template!");
   EXPECT_EQ(ReadFile(Projects() + "\\Blue\\mine.txt"), "my own work");
   EXPECT_EQ(core::gFileSystem.SubFolderNames(core::gTempFolder), Names{});
+}
+
+// Templates as other ZIP tools write them: the project holds the skin's
+// files byte for byte, and pelto.ini differs in [General] alone.
+TEST_F(NewProjectTest, TemplatesFromOtherZipToolsMakeTheSkinByteForByte) {
+  // bsdtar and Windows' tar begin with an entry "./" for the folder packed.
+  zip_test::ZipBuilder dotFirst;
+  dotFirst.Add("./", "");
+  for (const auto& [rel, bytes] : testing_support::FileTree(DefaultSkinSource())) {
+    std::string name = "./" + rel;
+    std::replace(name.begin(), name.end(), '\\', '/');
+    dotFirst.Add(bytes == "<folder>" ? name + "/" : name, bytes == "<folder>" ? "" : bytes, true);
+  }
+  const std::string sample = testing_support::FixturesFolder() + "\\zip\\source\\sample";
+  const struct {
+    const char* what;
+    std::string templ, source;
+    std::optional<std::string> password;
+  } rows[] = {
+      {"./ first", testing_support::WriteFile(*this / "dot.zqv", dotFirst.Bytes()), DefaultSkinSource(), {}},
+      {"zip -P, the right password", testing_support::FixturesFolder() + "\\zip\\encrypted-skin.zip", sample, "s3cret"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    ScriptedPrompter prompts;
+    if (row.password) prompts.AnswerInput(row.password);
+    NewProject(prompts, [&](frmNewProject& d) { Fill(d, row.what, row.templ); });
+    ASSERT_EQ(core::gProjectName, row.what);
+    auto made = testing_support::FileTree(core::gProjectFolder), source = testing_support::FileTree(row.source);
+    testing_support::IniData madeIni = ParseIni(core::gSkinIni), sourceIni = ParseIni(row.source + "\\pelto.ini");
+    made.erase("pelto.ini");
+    source.erase("pelto.ini");
+    madeIni.erase("general");
+    sourceIni.erase("general");
+    EXPECT_TRUE(made == source);
+    EXPECT_EQ(madeIni, sourceIni);
+    EXPECT_EQ(core::gFileSystem.SubFolderNames(core::gTempFolder), Names{});
+  }
+}
+
+// A template that would not come out whole is refused before the project
+// it was to replace is touched, and leaves nothing in Projects or Temp.
+TEST_F(NewProjectTest, ATemplateThatCannotComeOutWholeIsRefusedAndLeavesNothing) {
+  const std::string encrypted = testing_support::FixturesFolder() + "\\zip\\encrypted-skin.zip";
+  auto skin = [&](const std::string& file, std::vector<std::string> names) {
+    zip_test::ZipBuilder b;
+    b.Utf8Names().Add("pelto.ini", "[General]\r\nName=Ocean\r\n");
+    for (const std::string& name : names) b.Add(name, name);
+    return testing_support::WriteFile(*this / file, b.Bytes());
+  };
+  // A path exactly one character too long below Projects\Blue\, which
+  // still fits below Temp\Blue\.
+  std::string deep = "misc/";
+  const size_t room = MAX_PATH - (Projects() + "\\Blue\\").size();
+  while (deep.size() + 100 < room) deep += std::string(90, 'd') + "/";
+  deep += std::string(room - deep.size() - 4, 'e') + ".png";
+  ASSERT_LT((core::gTempFolder + "\\Blue\\" + deep).size(), static_cast<size_t>(MAX_PATH));
+  const struct {
+    const char* what;
+    std::string templ;
+    std::vector<std::optional<std::string>> passwords;  // one question at most, for all encrypted files
+  } rows[] = {
+      {"password cancelled", encrypted, {std::nullopt}},
+      {"empty password", encrypted, {""}},
+      {"names outside the ANSI code page",
+       skin("cjk.zqv", {"misc/\xE6\x97\xA5\xE6\x9C\xAC.png", "misc/\xCE\xA9\xCE\xBC\xCE\xAD\xCE\xB3\xCE\xB1.png"}), {}},
+      {"a decomposed name", skin("nfd.zqv", {"misc/cafe\xCC\x81.png"}), {}},
+      {"two entries on one file", skin("twice.zqv", {"misc/Back.png", "misc/back.png"}), {}},
+      {"too deep below Projects", skin("deep.zqv", {deep}), {}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    ExistingProject("Blue", "Blue");
+    ScriptedPrompter prompts;
+    prompts.AnswerMessage(IDOK).AnswerMessage(IDOK);
+    for (const auto& password : row.passwords) prompts.AnswerInput(password);
+    HWND dialog = nullptr;
+    NewProject(prompts, [&](frmNewProject& d) {
+      dialog = d.hWnd();
+      Fill(d, "Blue", row.templ);
+      Click(d.cmdCancel);
+    });
+    EXPECT_EQ(prompts.MessageTexts(), (Names{"Skin project \"Blue\" already exists, do you want to replace it?",
+                                             "Cannot open skin template!"}));
+    // The password is asked in front of the dialog, which waits for it.
+    for (const auto& box : prompts.inputBoxes) EXPECT_EQ(box.owner, dialog);
+    EXPECT_EQ(core::gFileSystem.FileNames(Projects() + "\\Blue"), (Names{"mine.txt", "pelto.ini"}));
+    EXPECT_EQ(core::gFileSystem.SubFolderNames(Projects()), Names{"Blue"});
+    EXPECT_EQ(core::gFileSystem.SubFolderNames(core::gTempFolder), Names{});
+  }
 }
 
 TEST_F(NewProjectTest, WithoutTheBrowserAnOlderDefaultSkinServesElseNone) {

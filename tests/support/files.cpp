@@ -60,6 +60,24 @@ void RemoveTree(const std::string& path) {
   core::gFileSystem.RemoveFolder(path, true);
 }
 
+std::map<std::string, std::string> FileTree(const std::string& root) {
+  std::map<std::string, std::string> tree;
+  std::vector<std::string> pending;
+  if (!root.empty()) pending.push_back("");
+  while (!pending.empty()) {
+    const std::string rel = pending.back();
+    pending.pop_back();
+    const std::string folder = rel.empty() ? root : root + "\\" + rel;
+    const std::string prefix = rel.empty() ? rel : rel + "\\";
+    for (const auto& f : core::gFileSystem.FileNames(folder)) tree[prefix + f] = ReadFile(folder + "\\" + f);
+    for (const auto& d : core::gFileSystem.SubFolderNames(folder)) {
+      tree[prefix + d] = "<folder>";
+      pending.push_back(prefix + d);
+    }
+  }
+  return tree;
+}
+
 IniData ParseIniText(const std::string& text) {
   IniData data;
   std::string section;

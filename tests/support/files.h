@@ -31,6 +31,9 @@ std::string ReadFile(const std::string& path);
 bool Exists(const std::string& path);
 void MakeFolders(const std::string& path);
 void RemoveTree(const std::string& path);
+// Every file (with its bytes) and folder ("<folder>") below root, by path
+// relative to it.
+std::map<std::string, std::string> FileTree(const std::string& root);
 
 // An INI file as data: sections and keys lower-cased, the first of
 // duplicate keys kept. Wine rewrites a file's layout on every write, so
