@@ -209,4 +209,27 @@ std::string NameOf(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+std::optional<FileIdentity> IdentityOf(const std::string& path) {
+  if (path.empty()) return std::nullopt;
+  // No access asked for: a file that another program holds can be looked at.
+  HANDLE h = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return std::nullopt;
+  BY_HANDLE_FILE_INFORMATION info{};
+  const bool known = GetFileInformationByHandle(h, &info);
+  CloseHandle(h);
+  if (!known) return std::nullopt;
+  FileIdentity id;
+  id.volume = info.dwVolumeSerialNumber;
+  id.index = (static_cast<unsigned long long>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+  id.size = (static_cast<unsigned long long>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+  return id;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  std::optional<FileIdentity> first = IdentityOf(a);
+  std::optional<FileIdentity> second = first ? IdentityOf(b) : std::nullopt;
+  return second && first->SameFileAs(*second);
+}
+
 }  // namespace core

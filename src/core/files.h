@@ -3,6 +3,7 @@
 // sorted by name without regard to case, as Windows lists them.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -63,5 +64,20 @@ std::string Trimmed(const std::string& text);
 std::string FolderOf(const std::string& path);
 // The part of path after its last "\" (path itself when it has none).
 std::string NameOf(const std::string& path);
+
+// What tells a file from every other, however the path that leads to it is
+// spelled (an 8.3 short name, a drive letter mapped onto a folder, a folder
+// link): the volume it lies on and its index there. Its size is noted
+// besides, as a quick first test; it does not tell files apart.
+struct FileIdentity {
+  unsigned long volume = 0;
+  unsigned long long index = 0;
+  unsigned long long size = 0;
+  bool SameFileAs(const FileIdentity& other) const { return volume == other.volume && index == other.index; }
+};
+// The identity of the file or folder at path; none when it cannot be opened.
+std::optional<FileIdentity> IdentityOf(const std::string& path);
+// True when a and b lead to one and the same existing file or folder.
+bool SameFile(const std::string& a, const std::string& b);
 
 }  // namespace core

@@ -7,6 +7,7 @@
 #include "core/program.h"
 #include "core/project_host.h"
 #include "core/recent_projects.h"
+#include "core/window_links.h"
 #include "ui/app.h"
 
 namespace core {
@@ -53,6 +54,9 @@ void LoadProject() {
     host.LoadCombo();
     host.LoadProgress();
   });
+  // An open Image Cutter names its file as it lies from this project: a
+  // name relative to the project before would name another file here.
+  if (gCutterShown && CutterShowCut) CutterShowCut(false);
 
   gLastProjects = ListWithProject(gLastProjects, gProjectName, gProjectFolder);
   WriteIni(ConfigIni(), "General", "LastProjects", gLastProjects);

@@ -5,8 +5,8 @@ namespace core {
 
 // Fills every page from the project that the caller has just made current
 // (gProjectName, gProjectFolder, gProjectFolderName, gSkinIni), records it
-// in the recent-projects list, and then carries out a save or an exit that
-// the user asked for while the load ran.
+// in the recent-projects list, redraws an open Image Cutter, and then
+// carries out a save or an exit that the user asked for while the load ran.
 void LoadProject();
 
 // Removes the direct sub-folders of the project that hold a Placeholder.txt.

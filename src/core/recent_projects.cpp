@@ -28,26 +28,26 @@ bool EndsInSeparatorStart(const std::string& text) {
   return last != std::string::npos && last >= 1 && text[last - 1] == '$' && (text[last] == ',' || text[last] == ';');
 }
 
+// A name or folder never runs into the separator after it: one blank
+// parts them, and Unparted drops it again.
+std::string Parted(const std::string& text) { return EndsInSeparatorStart(text) ? text + ' ' : text; }
+std::string Unparted(std::string text) {
+  if (!text.empty() && text.back() == ' ' && EndsInSeparatorStart(text)) text.pop_back();
+  return text;
+}
+
 }  // namespace
 
 std::string ProjectEntry(const std::string& name, const std::string& folder) {
   if (folder.empty() || folder.find(kEntrySeparator) != std::string::npos) return {};
-  std::string shown = WithoutSeparators(name);
-  // A name never runs into the separator after it: one blank parts them,
-  // and EntryName drops it again.
-  if (EndsInSeparatorStart(shown)) shown += ' ';
-  return shown + kNameSeparator + folder;
+  return Parted(WithoutSeparators(name)) + kNameSeparator + Parted(folder);
 }
 
-std::string EntryName(const std::string& entry) {
-  std::string name = entry.substr(0, entry.find(kNameSeparator));
-  if (!name.empty() && name.back() == ' ' && EndsInSeparatorStart(name)) name.pop_back();
-  return name;
-}
+std::string EntryName(const std::string& entry) { return Unparted(entry.substr(0, entry.find(kNameSeparator))); }
 
 std::string EntryFolder(const std::string& entry) {
   size_t separator = entry.find(kNameSeparator);
-  return separator == std::string::npos ? std::string() : entry.substr(separator + 3);
+  return separator == std::string::npos ? std::string() : Unparted(entry.substr(separator + 3));
 }
 
 std::vector<std::string> ProjectEntries(const std::string& list) {

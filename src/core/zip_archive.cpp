@@ -8,6 +8,7 @@
 #include <cstring>
 #include <memory>
 #include <new>
+#include <optional>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -129,6 +130,8 @@ struct Written {
   uint32_t offset = 0;
 };
 
+uint64_t SizeOf(DWORD high, DWORD low) { return (static_cast<uint64_t>(high) << 32) | low; }
+
 bool IsAbsolute(const std::string& name) {
   return (name.size() >= 2 && name[1] == ':') || (!name.empty() && (name[0] == '\\' || name[0] == '/'));
 }
@@ -222,8 +225,9 @@ class Packer {
     if (pending_.size() >= kPrintPiece || GetTickCount64() - lastPrint_ >= kPrintIntervalMs) FlushMessages();
   }
   std::string PathOf(const std::string& name) const;
-  // The archive, its temporary file or the file to leave out.
-  bool IsOwnArchive(const std::string& path, const std::string& fileName) const;
+  // The archive, its temporary file or the file to leave out, whatever
+  // path leads to it; size is the file's size in bytes.
+  bool IsOwnArchive(const std::string& path, uint64_t size) const;
   void AddItem(Item item);
   int Walk(const std::string& folder, const std::string& prefix);
   int Collect();
@@ -236,7 +240,8 @@ class Packer {
   std::string root_;
   std::string zipFull_;
   std::string tempFull_;
-  std::string leaveOutFull_;
+  // The files IsOwnArchive looks for, those that exist.
+  std::vector<FileIdentity> ownFiles_;
   std::vector<Item> items_;
   std::unordered_set<std::string> seen_;  // lower-case entry names
   MappedFile old_;
@@ -278,13 +283,14 @@ std::string Packer::PathOf(const std::string& name) const {
   return (root.back() == '\\' || root.back() == '/') ? root + name : root + "\\" + name;
 }
 
-bool Packer::IsOwnArchive(const std::string& path, const std::string& fileName) const {
-  const bool leaveOut = !leaveOutFull_.empty() && EqualsNoCase(fileName, NameOf(leaveOutFull_));
-  if (!leaveOut && !EqualsNoCase(fileName, NameOf(zipFull_)) && !EqualsNoCase(fileName, NameOf(tempFull_)))
-    return false;
-  std::string full = FullPathOf(path);
-  return EqualsNoCase(full, zipFull_) || EqualsNoCase(full, tempFull_) ||
-         (leaveOut && EqualsNoCase(full, leaveOutFull_));
+bool Packer::IsOwnArchive(const std::string& path, uint64_t size) const {
+  // Files are compared, not their spellings; only a file of the size of
+  // one of them is opened to be looked at.
+  auto sized = [size](const FileIdentity& own) { return own.size == size; };
+  if (std::none_of(ownFiles_.begin(), ownFiles_.end(), sized)) return false;
+  std::optional<FileIdentity> id = IdentityOf(path);
+  auto same = [&id](const FileIdentity& own) { return own.SameFileAs(*id); };
+  return id && std::any_of(ownFiles_.begin(), ownFiles_.end(), same);
 }
 
 void Packer::AddItem(Item item) {
@@ -322,7 +328,7 @@ int Packer::Walk(const std::string& folder, const std::string& prefix) {
     item.entry = prefix + child.cFileName + (item.folder ? "/" : "");
     item.modified = child.ftLastWriteTime;
     item.attributes = child.dwFileAttributes;
-    if (!item.folder && IsOwnArchive(item.path, child.cFileName)) continue;
+    if (!item.folder && IsOwnArchive(item.path, SizeOf(child.nFileSizeHigh, child.nFileSizeLow))) continue;
     std::string entry = item.entry;
     std::string path = item.path;
     bool folder = item.folder;
@@ -354,7 +360,7 @@ int Packer::Collect() {
     if (item.folder) item.entry = prefix;
     item.modified = data.ftLastWriteTime;
     item.attributes = data.dwFileAttributes;
-    if (!item.folder && IsOwnArchive(path, NameOf(path))) continue;
+    if (!item.folder && IsOwnArchive(path, SizeOf(data.nFileSizeHigh, data.nFileSizeLow))) continue;
     bool folder = item.folder;
     AddItem(std::move(item));
     if (!folder) continue;
@@ -560,13 +566,14 @@ int Packer::Run() {
   }
   root_ = request_.rootDir.empty() ? std::string() : DiskCaseOf(request_.rootDir);
   zipFull_ = FullPathOf(request_.zipName);
-  if (!request_.leaveOut.empty()) leaveOutFull_ = FullPathOf(request_.leaveOut);
   char temp[MAX_PATH];
   if (!GetTempFileNameA(FolderOf(zipFull_).c_str(), "zi", 0, temp)) {
     Print("zip error: could not create " + request_.zipName + "\n");
     return kZipCreateError;
   }
   tempFull_ = FullPathOf(temp);
+  for (const std::string& own : {zipFull_, tempFull_, request_.leaveOut})
+    if (std::optional<FileIdentity> id = IdentityOf(own)) ownFiles_.push_back(*id);
   int rc = Collect();
   if (rc == kZipOk && GetFileAttributesA(zipFull_.c_str()) != INVALID_FILE_ATTRIBUTES) {
     if (!old_.Open(zipFull_) || ReadCentralDirectory(old_.Data(), old_.Size(), oldDirectory_) != DirectoryStatus::kOk) {

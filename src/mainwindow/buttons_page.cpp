@@ -238,15 +238,16 @@ void frmTarnell::picPressed_DblClick() { EditButtonStateImage(ButtonState::Press
 void frmTarnell::OffsetBoxChanged(ui::TextBox& box) {
   if (gFillingControls) return;
   gModified = true;
-  // An emptied box shows 0 at once; that change stores it too.
-  if (box.Text().empty()) box.SetText("0");
+  // An emptied box, or one of blanks only, shows 0 at once; that change
+  // stores it too.
+  if (Trimmed(box.Text()).empty()) box.SetText("0");
   UpdateButtonOffset();
 }
 
 void frmTarnell::PaddingBoxChanged(ui::TextBox& box) {
   if (gFillingControls) return;
   gModified = true;
-  if (box.Text().empty()) box.SetText("0");
+  if (Trimmed(box.Text()).empty()) box.SetText("0");
   UpdateButtonPadding();
 }
 

@@ -61,8 +61,10 @@ bool PackProject(const std::string& archive, const std::string& target) {
 // replaced only by a complete archive, on any drive: the copy goes to a
 // scratch file beside the target, renamed over it once whole, so until then
 // the target stays as it was. A read-only target is replaced as well (the
-// save dialog asked).
+// save dialog asked). A target that is the packing's own archive, however
+// it is spelled, is in place already.
 bool ReplaceTarget(const std::string& archive, const std::string& target) {
+  if (SameFile(archive, target)) return true;
   const DWORD attributes = GetFileAttributesA(target.c_str());
   const bool readOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
   if (readOnly) SetFileAttributesA(target.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);

@@ -72,13 +72,15 @@ std::string WindowRectText(const ui::Form& form) {
 
 ui::Rect ToolWindowPlace(const std::string& stored, int minWidth, int minHeight, POINT offset,
                          int defaultWidth, int defaultHeight) {
+  ui::Rect r;
   if (stored.empty()) {
     POINT main = MainWindowOrigin();
-    return {main.x + offset.x, main.y + offset.y, defaultWidth, defaultHeight};
+    r = {main.x + offset.x, main.y + offset.y, defaultWidth, defaultHeight};
+  } else {
+    r = ParseWindowRect(stored);
+    if (r.width < minWidth) r.width = minWidth;
+    if (r.height < minHeight) r.height = minHeight;
   }
-  ui::Rect r = ParseWindowRect(stored);
-  if (r.width < minWidth) r.width = minWidth;
-  if (r.height < minHeight) r.height = minHeight;
   // A place stored on a larger screen: the system would shrink the window
   // to about the screen's size anyway, so it is sized to the screen before
   // it is pushed back, and its title bar stays within reach.

@@ -25,9 +25,9 @@ std::string WindowRectText(const ui::Form& form);
 
 // Where a tool window opens: without a stored text, at the main window's
 // corner plus offset, in its default size; otherwise at the stored place,
-// its size raised to the minimum and limited to the screen's, moved back
-// onto the screen when it would cross the screen's right or bottom edge or
-// lie left of or above it.
+// its size raised to the minimum. Either way its size is limited to the
+// screen's, and it is moved back onto the screen when it would cross the
+// screen's right or bottom edge or lie left of or above it.
 ui::Rect ToolWindowPlace(const std::string& stored, int minWidth, int minHeight, POINT offset,
                          int defaultWidth, int defaultHeight);
 

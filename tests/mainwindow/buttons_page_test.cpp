@@ -133,13 +133,15 @@ TEST_F(ButtonsPageTest, AnyMouseButtonSelectsAndFillsTheEditorsWhoseEditsGoIntoT
        {Step{form.txtLeftOffset, "6", "6 8", "3 3 3 3"}, Step{form.txtTopOffset, "0", "6 0", "3 3 3 3"},
         Step{form.txtLeftOffset, " 0 ", "", "3 3 3 3"}, Step{form.txtLeftOffset, "ab ", "ab 0", "3 3 3 3"},
         Step{form.txtLeftOffset, " 2 ", "2 0", "3 3 3 3"}, Step{form.txtTopOffset, "", "2 0", "3 3 3 3"},
-        Step{form.txtTopOffset, "1", "2 1", "3 3 3 3"}, Step{form.txtTopPadding, "1", "2 1", "1 3 3 3"},
+        Step{form.txtTopOffset, "1", "2 1", "3 3 3 3"}, Step{form.txtLeftOffset, " ", "0 1", "3 3 3 3"},
+        Step{form.txtLeftOffset, "2", "2 1", "3 3 3 3"}, Step{form.txtTopPadding, "1", "2 1", "1 3 3 3"},
         Step{form.txtRightPadding, "0", "2 1", "1 0 3 3"}, Step{form.txtBottomPadding, "0", "2 1", "1 0 0 3"},
+        Step{form.txtTopPadding, " ", "2 1", "0 0 0 3"}, Step{form.txtTopPadding, "1", "2 1", "1 0 0 3"},
         Step{form.txtLeftPadding, "", "2 1", "1 0 0 0"}, Step{form.txtTopPadding, "0", "2 1", ""}}) {
     SCOPED_TRACE(std::string("typed '") + typed + "', offset " + offset + ", padding " + padding);
     Type(box, typed);
-    // An emptied box shows 0 at once; nothing checks for numbers.
-    EXPECT_EQ(box.Text(), *typed ? typed : "0");
+    // An emptied or blank box shows 0 at once; nothing checks for numbers.
+    EXPECT_EQ(box.Text(), IsBlank(typed) ? "0" : typed);
     EXPECT_EQ(gToolbarOffset[0], offset);
     EXPECT_EQ(gToolbarPadding[0], padding);
   }

@@ -637,6 +637,30 @@ TEST_F(LifeTest, NamesEndingInHalfASeparatorAreListedAndOpenFromTheMenu) {
   }
 }
 
+TEST_F(LifeTest, FoldersEndingInHalfASeparatorAreListedAndOpenFromTheMenu) {
+  // A project's folder and name, and whether an earlier run listed it rather
+  // than it being opened first.
+  const std::tuple<std::string, std::string, bool> cases[] = {
+      {"Shop$;", "Shop$;", false}, {"Shop$;", "Shop", false}, {"Shop$,", "Shop$,", false}, {"Shop$;", "Shop", true}};
+  const std::string alpha = NamedProject("Alpha Test Skin");
+  for (const auto& [folder, name, storedEarlier] : cases) {
+    SCOPED_TRACE(folder + " " + name);
+    const std::string shop = WriteProject(folder, "[General]\r\nName=" + name + "\r\n");
+    core::gLastProjects = storedEarlier ? name + "$,$" + shop : "";
+    if (!storedEarlier) Open(shop);
+    Open(alpha);
+    ChooseMenu(form, form.mnuProjectList(2));
+    EXPECT_EQ(core::gProjectFolder, shop);
+    // As the next start reads the list.
+    core::gLastProjects = Setting("LastProjects");
+    form.UpdateProjectList();
+    ASSERT_EQ(form.mnuProjectList.UBound(), 3);
+    EXPECT_EQ(form.mnuProjectList(1).Caption(), "1. " + name);
+    ChooseMenu(form, form.mnuProjectList(2));
+    EXPECT_EQ(core::gProjectFolder, alpha);
+  }
+}
+
 TEST_F(LifeTest, TheReopenOptionIsStoredAndOpensTheLastProjectAtTheNextStart) {
   std::string blue = NamedProject("Blue");
   Open(NamedProject("Red"));

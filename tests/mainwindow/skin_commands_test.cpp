@@ -46,6 +46,13 @@ class SkinCommandsTest : public MainWindowTest {
                                  folder + "\\Velmora.exe", true);
     return folder;
   }
+  // Make, answering the file dialog with target; the messages shown.
+  Names Make(const std::string& target) {
+    ScriptedPrompter prompts;
+    prompts.AnswerFile(target).AnswerMessage(IDOK);
+    ChooseMenu(form, form.mnuMake);
+    return prompts.MessageTexts();
+  }
   // The top-level names inside an archive.
   Names TopLevel(const std::string& archive) {
     const std::string out = *this / "Unpacked";
@@ -141,6 +148,29 @@ TEST_F(SkinCommandsTest, MakeIntoTheProjectFolderLeavesTheSkinFileMadeBeforeOut)
   }
   EXPECT_EQ(TopLevel(target), Names{"Blue"});
   EXPECT_FALSE(Exists(*this / "Unpacked\\Blue\\skin.zqv"));
+}
+
+TEST_F(SkinCommandsTest, MakeLeavesTheSkinFileMadeBeforeOutHoweverItsPlaceIsSpelled) {
+  OpenProject("Blue", "Projects\\Full Frame");
+  const std::string made = core::gProjectFolder + "\\my layout.zqv";
+  Make(made);
+  char shortFile[MAX_PATH] = {}, shortFolder[MAX_PATH] = {};
+  GetShortPathNameA(made.c_str(), shortFile, MAX_PATH);
+  GetShortPathNameA(core::gProjectFolder.c_str(), shortFolder, MAX_PATH);
+  // The file, and its folder, by their 8.3 short names.
+  for (const std::string& place : {std::string(shortFile), std::string(shortFolder) + "\\my layout.zqv"}) {
+    SCOPED_TRACE(place);
+    EXPECT_EQ(Make(place), Names{"\"Blue\" is made."});
+    EXPECT_EQ(TopLevel(made), Names{"Full Frame"});
+    EXPECT_FALSE(Exists(*this / "Unpacked\\Full Frame\\my layout.zqv"));
+  }
+}
+
+TEST_F(SkinCommandsTest, MakeIntoThePackingsOwnArchiveLeavesTheSkinFileThere) {
+  OpenProject("Blue", "Projects\\Blue");
+  const std::string target = core::gTempFolder + "\\Make.zqv";
+  EXPECT_EQ(Make(target), Names{"\"Blue\" is made."});
+  EXPECT_EQ(TopLevel(target), Names{"Blue"});
 }
 
 TEST_F(SkinCommandsTest, AMakeThatFillsTheTargetDriveKeepsTheOldFile) {

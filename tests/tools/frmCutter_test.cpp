@@ -14,6 +14,7 @@
 #include "core/gdiplus_images.h"
 #include "core/globals.h"
 #include "core/numbers.h"
+#include "core/project_loader.h"
 #include "core/subclass.h"
 #include "core/window_links.h"
 #include "support/files.h"
@@ -494,6 +495,19 @@ TEST_F(CutterTest, AFileChosenInOneProjectIsStillShownAndCutThereAfterAnotherPro
     EXPECT_EQ(frame.Colour(15, 15), PlaceColour(16 * i + 15, 15)) << i;
   }
   EXPECT_EQ(core::gFileSystem.FileNames(b + "\\control"), std::vector<std::string>{"full_frame.png"});
+}
+
+TEST_F(CutterTest, OnceAnotherProjectIsOpenTheBoxNamesTheFileChosenBeforeInFull) {
+  core::gProjectFolder = *this / "Projects\\A";
+  std::string chosen = WriteImage(core::gProjectFolder + "\\control\\full_frame.png", 64, 16);
+  Open();
+  testing_support::ScriptedPrompter prompter;
+  prompter.AnswerFile(chosen);
+  Act(&form.cmdBrowse, nullptr);
+  ASSERT_EQ(form.txtFile.Text(), "control\\full_frame.png");
+  core::gProjectFolder = *this / "Projects\\B";
+  core::LoadProject();
+  EXPECT_EQ(form.txtFile.Text(), chosen);
 }
 
 TEST_F(CutterTest, TheBoxesKeepTheCustomFrameInsideItsCellAndTheCountsSetTheCells) {

@@ -42,6 +42,11 @@ TEST_F(ToolWindowPlaceTest, WithoutAStoredPlaceTheWindowOpensBesideTheMainWindow
   ExpectRect(tools::ToolWindowPlace("", 400, 300, {270, 255}, 360, 385), 277, 263, 360, 385);
 }
 
+TEST_F(ToolWindowPlaceTest, WithoutAStoredPlaceTheWindowBelowALowMainWindowStaysOnTheScreen) {
+  SetWindowPos(mainWindow.hWnd(), nullptr, 100, screenHeight - 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ExpectRect(tools::ToolWindowPlace("", 400, 300, {270, 255}, 360, 385), 370, screenHeight - 385, 360, 385);
+}
+
 TEST(ToolWindowPlace, WithoutAMainWindowTheScreenCornerStandsForIt) {
   ExpectRect(tools::ToolWindowPlace("", 400, 300, {100, 225}, 752, 412), 100, 225, 752, 412);
 }
