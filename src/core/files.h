@@ -59,6 +59,10 @@ std::vector<std::string> Split(const std::string& text, const std::string& separ
 bool IsBlank(const std::string& text);
 // text without the blanks and tabs around it.
 std::string Trimmed(const std::string& text);
+// text without what the profile functions drop around a key or a value as
+// they read and write INI files: blanks, tabs, line breaks, vertical tabs,
+// form feeds and Ctrl+Z (0x09-0x0D, 0x1A, 0x20).
+std::string ProfileTrimmed(const std::string& text);
 // The part of path before its last "\" (path itself when it has none).
 std::string FolderOf(const std::string& path);
 // The part of path after its last "\" (path itself when it has none).
