@@ -158,7 +158,7 @@ std::string ReplaceAll(std::string text, const std::string& what, const std::str
   return text;
 }
 
-bool IsBlank(const std::string& text) { return text.find_first_not_of(" \t\r\n") == std::string::npos; }
+bool IsBlank(const std::string& text) { return ProfileTrimmed(text).empty(); }
 
 namespace {
 

@@ -54,7 +54,7 @@ size_t FindNoCase(const std::string& hay, const std::string& needle, size_t from
 std::string ReplaceAll(std::string text, const std::string& what, const std::string& with);
 std::string ReplaceAllNoCase(const std::string& text, const std::string& what, const std::string& with);
 std::vector<std::string> Split(const std::string& text, const std::string& separator);
-// True when text holds nothing but blanks, tabs and line breaks: as an INI
+// True when text holds nothing but what ProfileTrimmed removes: as an INI
 // value it would read back empty.
 bool IsBlank(const std::string& text);
 // text without the blanks and tabs around it.

@@ -22,7 +22,8 @@ std::string ReadIni(const std::string& file, const std::string& section, const s
 std::string ProfileValue(const std::string& text);
 
 // True when value, written by WriteIni, would read back (ReadIni) empty or
-// as blanks only: blank itself, or blanks inside one pair of quotes.
+// as blanks only: blank itself (blanks, tabs, vertical tabs, form feeds,
+// Ctrl+Z), or blanks inside one pair of quotes.
 bool ReadsBackBlank(const std::string& value);
 
 // The names of file's sections, and the lines of one of its sections, each
