@@ -158,14 +158,22 @@ std::string ReplaceAll(std::string text, const std::string& what, const std::str
   return text;
 }
 
-bool IsBlank(const std::string& text) { return text.find_first_not_of(" \t\r\n") == std::string::npos; }
+bool IsBlank(const std::string& text) { return ProfileTrimmed(text).empty(); }
 
-std::string Trimmed(const std::string& text) {
-  size_t first = text.find_first_not_of(" \t");
+namespace {
+
+std::string TrimmedOf(const std::string& text, const char* blanks) {
+  size_t first = text.find_first_not_of(blanks);
   if (first == std::string::npos) return {};
-  size_t last = text.find_last_not_of(" \t");
+  size_t last = text.find_last_not_of(blanks);
   return text.substr(first, last - first + 1);
 }
+
+}  // namespace
+
+std::string Trimmed(const std::string& text) { return TrimmedOf(text, " \t"); }
+
+std::string ProfileTrimmed(const std::string& text) { return TrimmedOf(text, " \t\n\v\f\r\x1a"); }
 
 std::string ReplaceAllNoCase(const std::string& text, const std::string& what, const std::string& with) {
   if (what.empty()) return text;

@@ -55,11 +55,15 @@ size_t FindNoCase(const std::string& hay, const std::string& needle, size_t from
 std::string ReplaceAll(std::string text, const std::string& what, const std::string& with);
 std::string ReplaceAllNoCase(const std::string& text, const std::string& what, const std::string& with);
 std::vector<std::string> Split(const std::string& text, const std::string& separator);
-// True when text holds nothing but blanks, tabs and line breaks: as an INI
+// True when text holds nothing but what ProfileTrimmed removes: as an INI
 // value it would read back empty.
 bool IsBlank(const std::string& text);
 // text without the blanks and tabs around it.
 std::string Trimmed(const std::string& text);
+// text without what the profile functions drop around a key or a value as
+// they read and write INI files: blanks, tabs, line breaks, vertical tabs,
+// form feeds and Ctrl+Z (0x09-0x0D, 0x1A, 0x20).
+std::string ProfileTrimmed(const std::string& text);
 // The part of path before its last "\" (path itself when it has none).
 std::string FolderOf(const std::string& path);
 // The part of path after its last "\" (path itself when it has none).

@@ -15,13 +15,15 @@ namespace core {
 std::string ReadIni(const std::string& file, const std::string& section, const std::string& key,
                     const std::string& def = "");
 
-// A value's text as the profile functions give it (ReadIni): blanks around
-// it removed and one pair of matching quotes, double or single, around it
-// dropped. For values read raw, a section's lines at a time.
+// A value's text as the profile functions give it (ReadIni): what they trim
+// around it removed (ProfileTrimmed) and one pair of matching quotes, double
+// or single, around it dropped. For values read raw, a section's lines at a
+// time.
 std::string ProfileValue(const std::string& text);
 
 // True when value, written by WriteIni, would read back (ReadIni) empty or
-// as blanks only: blank itself, or blanks inside one pair of quotes.
+// as blanks only: blank itself (blanks, tabs, vertical tabs, form feeds,
+// Ctrl+Z), or blanks inside one pair of quotes.
 bool ReadsBackBlank(const std::string& value);
 
 // The names of file's sections, and the lines of one of its sections, each
@@ -87,7 +89,9 @@ extern long long gIniDiskRoom;
 // again. Wine's writer rewrites the whole file on every write; on a disk
 // that fills up it cuts the file short yet reports success, and its cache
 // still answers with the whole text. So the scratch's bytes on disk are
-// read back and must hold every key of the copy and of the writes since.
+// read back and must hold every key of the copy and of the writes since,
+// each with its value as the profile functions read it. A file cut short
+// lacks keys or ends a value early; keys beyond those are no sign of it.
 class IniScratch {
  public:
   // No scratch (Ready() false, file left naming the file) when the file
@@ -115,7 +119,8 @@ class IniScratch {
   static std::vector<Section> ReadSections(const std::string& file);
   // What a write through WriteIni makes of the scratch.
   void Apply(const std::string& section, const std::string& key, const std::optional<std::string>& value);
-  // True when sections hold every line expected, in any order.
+  // True when sections hold every line expected, in any order, and maybe
+  // more.
   bool Holds(const std::vector<Section>& sections) const;
 
   std::string& file_;

@@ -376,15 +376,15 @@ TEST_F(NewProjectTest, ANameOfBlanksOnlyIsRefusedAsAnEmptyOne) {
 
 TEST_F(NewProjectTest, ANameThatWouldReadBackEmptyIsRefusedAsAnEmptyOne) {
   ScriptedPrompter prompts;
-  for (int i = 0; i < 3; ++i) prompts.AnswerMessage(IDOK);
+  for (int i = 0; i < 6; ++i) prompts.AnswerMessage(IDOK);
   NewProject(prompts, [&](frmNewProject& d) {
-    for (const char* typed : {"\"\"", "''", "\" \""}) {
+    for (const char* typed : {"\"\"", "''", "\" \"", "\v", "\f", "'\x1a'"}) {
       Fill(d, typed, kDefaultLabel);
       EXPECT_TRUE(d.txtSkinName.HasFocus()) << typed;
     }
     Click(d.cmdCancel);
   });
-  EXPECT_EQ(prompts.MessageTexts(), Names(3, "Please enter new skin name!"));
+  EXPECT_EQ(prompts.MessageTexts(), Names(6, "Please enter new skin name!"));
   EXPECT_EQ(ProjectGlobals(), (Names{"", "", "", ""}));
 }
 

@@ -144,7 +144,7 @@ TEST_F(PagesTest, AnEmptyNameKeepsTheNameSavedLastAndSaysSo) {
 TEST_F(PagesTest, ANameThatWouldReadBackEmptyKeepsTheNameSavedLast) {
   std::string folder = NamedProject("Blue");
   Open(folder);
-  for (const char* typed : {"\"\"", "''", "' '"}) {
+  for (const char* typed : {"\"\"", "''", "' '", "\v", "\f", "'\x1a'"}) {
     form.txtName.SetText(typed);
     testing_support::ScriptedPrompter prompts;
     prompts.AnswerMessage(IDOK);

@@ -122,6 +122,83 @@ TEST_F(LifeTest, WithoutAProjectSaveAndOpenFolderDoNothing) {
   EXPECT_EQ(started, Texts{"explorer.exe \"" + blue + "\""});
 }
 
+// pelto.ini as the profile functions (the browser's among them) read it,
+// from a copy under a name they have not read before: each section's keys
+// in lower case with their text, the first of duplicate keys.
+testing_support::IniData ReadAsProfile(const std::string& ini) {
+  static int copies = 0;
+  const std::string copy = ini + ".read" + std::to_string(++copies);
+  EXPECT_TRUE(CopyFileA(ini.c_str(), copy.c_str(), FALSE));
+  testing_support::IniData data;
+  for (const std::string& section : core::IniSectionNames(copy))
+    for (const std::string& line : core::IniSectionLines(copy, section)) {
+      size_t equals = line.find('=');
+      data[core::ToLower(section)].emplace(core::ToLower(line.substr(0, equals)),
+                                           equals == std::string::npos ? "" : line.substr(equals + 1));
+    }
+  DeleteFileA(copy.c_str());
+  return data;
+}
+
+TEST_F(LifeTest, OddButValidPeltoIniFilesSaveTheEditAndKeepEveryOtherKey) {
+  // The file, the Author typed (which reads back as "Edited"), the file
+  // hidden.
+  const std::string body = "[General]\r\nName=Odd\r\nAuthor=Someone\r\n[Global]\r\nCustomFrame.Width=4\r\n"
+                           "[Custom]\r\nMine=kept\r\nQuoted=\" spaced \"\r\n";
+  auto utf16 = [](const std::string& text, bool bigEndian) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (char c : text) bytes += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+    return bytes;
+  };
+  std::string big = body + "[Big]\r\n";
+  for (int i = 0; big.size() < 1100000; ++i) big += "Key" + std::to_string(i) + "=a value of the big section\r\n";
+  auto emptyHeader = [&body](const std::string& header) {
+    return core::ReplaceAll(body, "[Global]", header + "\r\nStray=1\r\n[Global]");
+  };
+  const struct {
+    std::string file;
+    const char* typed;
+    bool hidden = false;
+  } rows[] = {
+      {core::ReplaceAll(body, "\r\n", "\n"), "Edited"},
+      {core::ReplaceAll(body, "\r\n", "\r"), "Edited"},
+      {utf16(body, false), "Edited"},
+      {utf16(body, true), "Edited"},
+      {"\xEF\xBB\xBF" + body, "Edited"},
+      {core::ReplaceAll(body, "Someone\r\n", "Someone\r\nAuthor=Second\r\nMine=1\r\nMine=2\r\n"), "Edited"},
+      {body + "[General]\r\nVersion=2\r\n[Custom]\r\nMine=again\r\n", "Edited"},
+      {big, "Edited"},
+      {body + "[Notes]\r\njust a line\r\nKey=1\r\n", "Edited"},
+      {"Loose=1\r\n" + body, "Edited"},
+      {body, "Edited", true},
+      {body, "\fEdited\v"},
+      {body, "\vEdited\x1a"},
+      {body, "\x1a" "Edited\f"},
+      {emptyHeader("[]"), "Edited"},
+      {emptyHeader("[ ]"), "Edited"}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(&row - rows);
+    const std::string folder = WriteProject("Odd", row.file);
+    const std::string ini = folder + "\\pelto.ini";
+    if (row.hidden) SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    testing_support::IniData expected = ReadAsProfile(ini);
+    Open(folder);
+    form.txtAuthor.SetText(row.typed);
+    {
+      ScriptedPrompter prompts;
+      Save();
+      EXPECT_EQ(prompts.MessageTexts(), Texts{});
+    }
+    EXPECT_FALSE(core::gModified);
+    expected["general"]["author"] = "Edited";
+    testing_support::IniData saved = ReadAsProfile(ini);
+    for (const auto& [section, keys] : expected)
+      for (const auto& [key, value] : keys) EXPECT_EQ(saved[section][key], value) << section << "." << key;
+    core::gModified = false;
+    testing_support::RemoveTree(folder);
+  }
+}
+
 TEST_F(LifeTest, ASaveThatCannotWritePeltoIniSaysSoAndKeepsTheProjectModified) {
   std::string blue = NamedProject("Blue");
   std::string ini = blue + "\\pelto.ini";
