@@ -209,13 +209,17 @@ TEST_F(LifeTest, ASaveThatCannotCompleteKeepsPeltoIniAndThePictureItWasToReplace
   // Or pelto.ini fails only as it is put in place, after the pictures are
   // copied: held open by a program that shares every access (as viewers and
   // indexers do), or cut short. Or the picture to replace is marked
-  // read-only.
-  enum class Fault { ReadOnly, Held, IniShort, PictureShort, HeldSharingAll, IniShortAfterPictures, PictureReadOnly };
+  // read-only, or held open as the save puts the new one in its place.
+  enum class Fault {
+    ReadOnly, Held, IniShort, PictureShort,
+    HeldSharingAll, IniShortAfterPictures, PictureReadOnly, PictureHeld
+  };
   const std::string art = WriteFile(*this / "Art\\new.png", std::string(120000, 'n'));
   for (Fault fault : {Fault::ReadOnly, Fault::Held, Fault::IniShort, Fault::PictureShort, Fault::HeldSharingAll,
-                      Fault::IniShortAfterPictures, Fault::PictureReadOnly}) {
+                      Fault::IniShortAfterPictures, Fault::PictureReadOnly, Fault::PictureHeld}) {
     SCOPED_TRACE(static_cast<int>(fault));
-    const bool pictureFault = fault == Fault::PictureShort || fault == Fault::PictureReadOnly;
+    const bool pictureFault =
+        fault == Fault::PictureShort || fault == Fault::PictureReadOnly || fault == Fault::PictureHeld;
     const bool lateFault = fault == Fault::HeldSharingAll || fault == Fault::IniShortAfterPictures;
     const std::string blue = WriteProject("Blue", "[General]\r\nName=Blue\r\nAuthor=Someone\r\n[Global]\r\n"
                                                   "CustomFrame.Image=control\\main_frame.png\r\n");
@@ -233,7 +237,7 @@ TEST_F(LifeTest, ASaveThatCannotCompleteKeepsPeltoIniAndThePictureItWasToReplace
     if (fault == Fault::PictureReadOnly) SetFileAttributesA(frame.c_str(), FILE_ATTRIBUTE_READONLY);
     const std::string before = ReadFile(ini);
     const std::map<std::string, std::string> project = Contents(blue);
-    HANDLE held = fault == Fault::Held ? Hold(ini) : INVALID_HANDLE_VALUE;
+    HANDLE held = fault == Fault::Held ? Hold(ini) : fault == Fault::PictureHeld ? Hold(frame) : INVALID_HANDLE_VALUE;
     if (fault == Fault::HeldSharingAll)
       held = CreateFileA(ini.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
