@@ -3,6 +3,9 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstring>
+#include <set>
+#include <utility>
 
 namespace core {
 
@@ -28,7 +31,63 @@ std::vector<std::string> List(const std::string& folder, bool folders) {
   return names;
 }
 
+// True when path is marked read-only or is a folder: no file may take its
+// place.
+bool Unreplaceable(const std::string& path) {
+  DWORD a = GetFileAttributesA(path.c_str());
+  return a != INVALID_FILE_ATTRIBUTES && (a & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY));
+}
+
+// The longest path the ANSI file functions take.
+constexpr size_t kLongestPath = MAX_PATH - 1;
+// Names found taken, one after another, before the search gives up.
+constexpr int kTakenNames = 1000;
+constexpr char kScratchExtension[] = ".tmp";
+
 }  // namespace
+
+std::string MakeScratchBeside(const std::string& path, const std::function<bool(const std::string&)>& make) {
+  // Every scratch name made in this process, in lower case.
+  static std::set<std::string> made;
+  const std::string folder = FolderOf(path) + "\\~";
+  int taken = 0;
+  for (unsigned long long number = 1; taken < kTakenNames; ++number) {
+    std::string name = folder + std::to_string(number) + kScratchExtension;
+    if (name.size() > kLongestPath) name.resize(name.size() - strlen(kScratchExtension));
+    if (!made.insert(ToLower(name)).second) continue;
+    if (make(name)) return name;
+    // Not taken: the folder cannot take the file.
+    if (GetFileAttributesA(name.c_str()) == INVALID_FILE_ATTRIBUTES) return {};
+    ++taken;
+  }
+  return {};
+}
+
+std::string NewScratchFile(const std::string& path) {
+  return MakeScratchBeside(path, [](const std::string& name) {
+    HANDLE h = CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(h);
+    return true;
+  });
+}
+
+bool IsScratchName(const std::string& name) {
+  std::string stem = name;
+  const size_t extension = strlen(kScratchExtension);
+  if (stem.size() > extension && EqualsNoCase(stem.substr(stem.size() - extension), kScratchExtension))
+    stem.resize(stem.size() - extension);
+  return stem.size() > 1 && stem[0] == '~' && stem.find_first_not_of("0123456789", 1) == std::string::npos;
+}
+
+bool FlushedToDisk(const std::string& file) {
+  HANDLE h = CreateFileA(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                         nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  bool flushed = FlushFileBuffers(h) != 0;
+  CloseHandle(h);
+  return flushed;
+}
 
 bool FileSystem::FileExists(const std::string& path) const {
   if (path.empty()) return false;
@@ -90,37 +149,58 @@ bool FileSystem::MoveFileTo(const std::string& from, const std::string& to) cons
   return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_COPY_ALLOWED) != 0;
 }
 
-bool FileSystem::ReplaceWithCopy(const std::string& from, const std::string& to) const {
-  HANDLE source = CreateFileA(from.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (source == INVALID_HANDLE_VALUE) return false;
-  const std::string scratch = to + "." + std::to_string(GetCurrentProcessId()) + ".tmp";
-  HANDLE target = CreateFileA(scratch.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (target == INVALID_HANDLE_VALUE) {
+std::string FileSystem::WriteScratch(const std::string& to,
+                                     const std::function<bool(const std::string&)>& write) const {
+  if (Unreplaceable(to)) return {};
+  // Removed unless it comes out complete, also when write throws.
+  struct Scratch {
+    std::string name;
+    ~Scratch() {
+      if (!name.empty()) DeleteFileA(name.c_str());
+    }
+  } scratch{NewScratchFile(to)};
+  if (scratch.name.empty() || !write(scratch.name)) return {};
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExA(scratch.name.c_str(), GetFileExInfoStandard, &data)) return {};
+  const long long size = (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+  // Larger than the room left: the disk filled up on the way.
+  if ((scratchRoom >= 0 && size > scratchRoom) || !FlushedToDisk(scratch.name)) return {};
+  return std::exchange(scratch.name, {});
+}
+
+std::string FileSystem::CopyToScratch(const std::string& from, const std::string& to) const {
+  return WriteScratch(to, [&from](const std::string& scratch) {
+    HANDLE source = CreateFileA(from.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (source == INVALID_HANDLE_VALUE) return false;
+    HANDLE target = CreateFileA(scratch.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                nullptr);
+    std::vector<char> buffer(1 << 16);
+    bool ok = target != INVALID_HANDLE_VALUE;
+    while (ok) {
+      DWORD read = 0;
+      if (!ReadFile(source, buffer.data(), static_cast<DWORD>(buffer.size()), &read, nullptr)) ok = false;
+      if (!ok || read == 0) break;
+      DWORD written = 0;
+      // Short of what was read: the disk is full.
+      ok = WriteFile(target, buffer.data(), read, &written, nullptr) && written == read;
+    }
+    if (target != INVALID_HANDLE_VALUE) CloseHandle(target);
     CloseHandle(source);
-    return false;
-  }
-  std::vector<char> buffer(1 << 16);
-  long long room = scratchRoom;
-  bool ok = true;
-  for (;;) {
-    DWORD read = 0;
-    if (!ReadFile(source, buffer.data(), static_cast<DWORD>(buffer.size()), &read, nullptr)) ok = false;
-    if (!ok || read == 0) break;
-    DWORD toWrite = read;
-    if (room >= 0 && toWrite > room) toWrite = static_cast<DWORD>(room);
-    DWORD written = 0;
-    if (toWrite > 0 && !WriteFile(target, buffer.data(), toWrite, &written, nullptr)) written = 0;
-    if (room >= 0) room -= written;
-    // Short of what was read: the disk is full.
-    if (written != read) ok = false;
-  }
-  ok = FlushFileBuffers(target) && ok;
-  CloseHandle(target);
-  CloseHandle(source);
-  ok = ok && MoveFileExA(scratch.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-  if (!ok) DeleteFileA(scratch.c_str());
-  return ok;
+    return ok;
+  });
+}
+
+bool FileSystem::PutInPlace(const std::string& scratch, const std::string& to) const {
+  if (scratch.empty()) return false;
+  const bool placed =
+      !Unreplaceable(to) && MoveFileExA(scratch.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (!placed) DeleteFileA(scratch.c_str());
+  return placed;
+}
+
+bool FileSystem::ReplaceWithCopy(const std::string& from, const std::string& to) const {
+  return PutInPlace(CopyToScratch(from, to), to);
 }
 
 bool FileSystem::MoveFolderTo(const std::string& from, const std::string& to) const {

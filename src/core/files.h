@@ -3,6 +3,7 @@
 // sorted by name without regard to case, as Windows lists them.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,13 +31,25 @@ class FileSystem {
   bool RemoveFolder(const std::string& path, bool force) const;
   bool CopyFileTo(const std::string& from, const std::string& to, bool overwrite) const;
   bool MoveFileTo(const std::string& from, const std::string& to) const;
-  // Puts a copy of from in the place of to as one step: the bytes go to a
-  // scratch file beside to, flushed to the disk, which replaces to by a
-  // rename only once it is complete. A failure (a disk that fills up, a
-  // source that cannot be read) leaves to as it was and no scratch behind.
+  // A new file for to, written whole before it is put in to's place: write
+  // fills a fresh scratch file beside to (NewScratchFile) and reports
+  // success; the bytes are then flushed to the disk. The complete scratch,
+  // or "" when to is marked read-only or is a folder, or the scratch cannot
+  // be made complete (write fails or throws, the disk fills up); no scratch
+  // is left then.
+  std::string WriteScratch(const std::string& to, const std::function<bool(const std::string&)>& write) const;
+  // WriteScratch with a byte copy of from.
+  std::string CopyToScratch(const std::string& from, const std::string& to) const;
+  // Renames a complete scratch over to, unless to is a folder or marked
+  // read-only (an administrator's process under Wine would rename over it
+  // all the same). False when it cannot, or scratch is ""; no scratch is
+  // left either way.
+  bool PutInPlace(const std::string& scratch, const std::string& to) const;
+  // Puts a copy of from in the place of to as one step (CopyToScratch, then
+  // PutInPlace): to changes only once the copy is complete.
   bool ReplaceWithCopy(const std::string& from, const std::string& to) const;
-  // The bytes a scratch file of ReplaceWithCopy may take before the disk
-  // counts as full, for tests that cannot fill a disk; negative: no limit.
+  // The bytes a scratch file of WriteScratch may take before the disk counts
+  // as full, for tests that cannot fill a disk; negative: no limit.
   long long scratchRoom = -1;
   bool MoveFolderTo(const std::string& from, const std::string& to) const;
   std::vector<std::string> SubFolderNames(const std::string& folder) const;
@@ -44,6 +57,23 @@ class FileSystem {
 };
 
 extern FileSystem gFileSystem;
+
+// The program's own scratch files: a new, empty file beside path, in its
+// folder, under a short name that no file has ("~1.tmp", "~2.tmp" ..., or
+// "~1" where the extension would take a path past the ANSI limit) and that
+// this process has never made before, so the profile functions hold nothing
+// read under it. A name that a file or folder has already (one left from a
+// session that was ended) is passed over and left alone. "" when none can
+// be made.
+std::string NewScratchFile(const std::string& path);
+// The same search for a name beside path, with make doing the making
+// (creating a file there, or renaming one to it), failing where the name
+// is taken.
+std::string MakeScratchBeside(const std::string& path, const std::function<bool(const std::string&)>& make);
+// True when a file name (without its folder) has the form of those names.
+bool IsScratchName(const std::string& name);
+// True when file's bytes have reached the disk.
+bool FlushedToDisk(const std::string& file);
 
 // Case-insensitive comparison and search in the ANSI code page.
 bool EqualsNoCase(const std::string& a, const std::string& b);

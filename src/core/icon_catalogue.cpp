@@ -126,7 +126,8 @@ std::optional<std::string> KeepUnlessEmpty(const std::string& text) {
 }
 
 // Saving one image of a changed entry: value is its table text, updated
-// to the project-relative name once an outside image is in the project.
+// to the project-relative name once an outside image is in the project
+// (WhenInPlace).
 class ImageSaver {
  public:
   explicit ImageSaver(std::vector<std::string>& uncopied) : uncopied_(uncopied) {}
@@ -135,31 +136,34 @@ class ImageSaver {
   // normal image); otherwise an empty value deletes it. newName: the
   // project-relative file an outside image gets while the key names none
   // inside the project, or one that another key names too.
+  // Returns the name an outside image was copied under, else "".
   template <class NewName>
-  void Save(const char* section, const std::string& key, std::string& value, bool emptyKeepsKey, NewName newName) {
+  std::string Save(const char* section, const std::string& key, std::string& value, bool emptyKeepsKey,
+                   NewName newName) {
     if (value.empty()) {
       WriteIni(gSkinIni, section, key, emptyKeepsKey ? std::optional<std::string>("") : std::nullopt);
-      return;
+      return {};
     }
     // A full path into the project is stored relative, even as loaded.
     std::string v = RelativeIfInProject(value);
-    if (v == value && LeftAsLoaded(gSkinIni, section, key, value)) return;
+    if (v == value && LeftAsLoaded(gSkinIni, section, key, value)) return {};
     if (v.find(":\\") != 1) {
       // A rehearsal of the save (ImageKeyPlan) only notes what the key is to name.
       if (ImageKeyPlan* rehearsal = RehearsingPlan(gSkinIni)) {
         rehearsal->Note(section, key, v);
-        return;
+        return {};
       }
       WriteIni(gSkinIni, section, key, v);
       value = v;
-      return;
+      return {};
     }
     // From outside the project: onto the file the key names, else under a
     // new name, as page images go. The key changes only once the file is in
     // place.
     ImageKeyResult result = CopyImageIn(gSkinIni, section, key, v, newName());
     if (result.copyFailed) uncopied_.push_back(v);
-    if (!result.copiedAs.empty()) value = result.copiedAs;
+    if (!result.copiedAs.empty()) WhenInPlace(result.copiedAs, [&value, name = result.copiedAs] { value = name; });
+    return result.copiedAs;
   }
 
  private:
@@ -172,11 +176,16 @@ void SaveButtonGroup(int group, ImageSaver& saver) {
     const std::string& n = t.names[i];
     if (n.empty()) continue;
     if (t.changed[i]) {
+      // What the normal image key names once saved, which the other
+      // states' names come from.
+      std::string normalValue = t.normal[i];
       for (ButtonState s : kButtonStates) {
         bool normal = s == ButtonState::Normal;
-        saver.Save(kIconsSection, n + StateSuffix(s), t.State(s)[i], normal, [&] {
-          return normal ? std::string(t.folder) + "\\" + t.filePrefix + n + ".png" : DerivedStateFile(t, i, s);
+        std::string copied = saver.Save(kIconsSection, n + StateSuffix(s), t.State(s)[i], normal, [&] {
+          return normal ? std::string(t.folder) + "\\" + t.filePrefix + n + ".png"
+                        : DerivedStateFile(t, i, s, normalValue);
         });
+        if (normal) normalValue = copied.empty() ? t.normal[i] : copied;
       }
       RepaintPending();
     }
@@ -267,10 +276,10 @@ void ShowPlainTile(ui::PictureBox& tile, const std::string& path, int offset) {
   }
 }
 
-std::string DerivedStateFile(const ButtonTables& group, int index, ButtonState state) {
+std::string DerivedStateFile(const ButtonTables& group, int index, ButtonState state, const std::string& normalValue) {
   if (!group.Has(index)) return {};
   // The normal value as the written key will be read.
-  const std::string normal = ProfileValue(group.normal[index]);
+  const std::string normal = ProfileValue(normalValue);
   if (normal.find(".png") != std::string::npos && IsInsideProject(normal)) {
     std::string derived = ReplaceAll(normal, ".png", StateFileSuffix(state));
     if (IsInsideProject(derived)) return derived;

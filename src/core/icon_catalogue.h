@@ -148,13 +148,15 @@ void LoadIcons();
 // keys and entries are left as they were, so that a later save tries again.
 std::vector<std::string> SaveIcons();
 
-// The name a hover, disabled or pressed image gets from the button's
-// normal image value, as ReadIni will read it back: every ".png" of it
-// with the state's suffix before it (toolbar\24_Back.png gives
-// toolbar\24_Back_hover.png). A normal value
-// that names no PNG inside the project gives the name derived from the
-// group's default file for the button instead, so that a state image
-// never lands on the normal image nor outside the project.
-std::string DerivedStateFile(const ButtonTables& group, int index, ButtonState state);
+// The name a hover, disabled or pressed image gets from normalValue, the
+// value that the button's normal image key names once saved (the name an
+// outside image is copied under, say), as ReadIni will read it back: every
+// ".png" of it with the state's suffix before it (toolbar\24_Back.png gives
+// toolbar\24_Back_hover.png). A normal value that names no PNG inside the
+// project gives the name derived from the group's default file for the
+// button instead, so that a state image never lands on the normal image nor
+// outside the project.
+std::string DerivedStateFile(const ButtonTables& group, int index, ButtonState state,
+                             const std::string& normalValue);
 
 }  // namespace core

@@ -9,6 +9,7 @@
 #include "core/globals.h"
 #include "core/ini.h"
 #include "core/paths.h"
+#include "ui/controls.h"
 
 namespace core {
 
@@ -16,6 +17,8 @@ namespace {
 
 // The plan of the save that runs, if any.
 ImageKeyPlan* gImageKeyPlan = nullptr;
+// The stage made last among those alive; each holds the one made before it.
+PictureStage* gPictureStage = nullptr;
 
 // Every image key a page stores through SaveImageKey, with the file that an
 // outside image gets while the key is empty.
@@ -108,14 +111,17 @@ std::string ProjectFilePath(const std::string& value) {
   return NormalisedPath(GetFullPath(ReplaceAll(trimmed, "/", "\\")));
 }
 
-// Creates every missing folder of the project-relative folder path.
-void CreateProjectFolders(const std::string& folder) {
+// Creates every missing folder of the project-relative folder path;
+// returns those it made.
+std::vector<std::string> CreateProjectFolders(const std::string& folder) {
+  std::vector<std::string> made;
   std::string partial = gProjectFolder;
   for (const auto& part : Split(folder, "\\")) {
     if (part.empty()) continue;
     partial += "\\" + part;
-    if (!gFileSystem.FolderExists(partial)) gFileSystem.CreateFolder(partial);
+    if (!gFileSystem.FolderExists(partial) && gFileSystem.CreateFolder(partial)) made.push_back(partial);
   }
+  return made;
 }
 
 }  // namespace
@@ -222,13 +228,75 @@ bool ImageKeyPlan::Names(const std::string& file, const std::string& section, co
 bool CopyIntoProject(const std::string& source, const std::string& target) {
   if (!IsInsideProject(target)) return false;
   std::string destination = GetFullPath(target);
-  if (SamePath(source, destination)) return gFileSystem.FileExists(destination);
+  if (SamePath(source, destination))
+    return gFileSystem.FileExists(destination) || (gPictureStage && gPictureStage->Find(destination));
   if (!gFileSystem.FileExists(source)) return false;
   auto slash = target.find_last_of("\\/");
-  if (slash != std::string::npos) CreateProjectFolders(ReplaceAll(target.substr(0, slash), "/", "\\"));
+  std::vector<std::string> folders;
+  if (slash != std::string::npos) folders = CreateProjectFolders(ReplaceAll(target.substr(0, slash), "/", "\\"));
   // Through a scratch file beside the target: a copy that fails halfway
   // leaves the old picture as it was.
+  if (gPictureStage) {
+    gPictureStage->folders_.insert(gPictureStage->folders_.end(), folders.begin(), folders.end());
+    return gPictureStage->Hold(source, destination);
+  }
   return gFileSystem.ReplaceWithCopy(source, destination);
+}
+
+// ---------------------------------------------------------------- PictureStage
+
+PictureStage::PictureStage() : outer_(gPictureStage) { gPictureStage = this; }
+
+PictureStage::~PictureStage() {
+  for (const Waiting& picture : waiting_) DeleteFileA(picture.scratch.c_str());
+  // The folders made for the pictures go with them, the last made first.
+  for (auto folder = folders_.rbegin(); folder != folders_.rend(); ++folder) RemoveDirectoryA(folder->c_str());
+  gPictureStage = outer_;
+}
+
+PictureStage::Waiting* PictureStage::Find(const std::string& destination) {
+  for (Waiting& picture : waiting_)
+    if (SamePath(picture.destination, destination)) return &picture;
+  return nullptr;
+}
+
+bool PictureStage::Hold(const std::string& source, const std::string& destination) {
+  std::string scratch = gFileSystem.CopyToScratch(source, destination);
+  if (scratch.empty()) return false;
+  // A second copy to one target replaces the first.
+  if (Waiting* earlier = Find(destination)) {
+    DeleteFileA(earlier->scratch.c_str());
+    earlier->source = source;
+    earlier->scratch = std::move(scratch);
+    return true;
+  }
+  waiting_.push_back({source, destination, std::move(scratch), {}});
+  return true;
+}
+
+std::vector<std::string> PictureStage::Commit() {
+  std::vector<std::string> failed;
+  std::vector<Waiting> pictures = std::move(waiting_);
+  waiting_.clear();
+  folders_.clear();
+  for (Waiting& picture : pictures) {
+    if (!gFileSystem.PutInPlace(picture.scratch, picture.destination)) {
+      failed.push_back(picture.source);
+      continue;
+    }
+    for (const auto& action : picture.actions) action();
+  }
+  return failed;
+}
+
+void WhenInPlace(const std::string& target, std::function<void()> action) {
+  const std::string destination = GetFullPath(target);
+  for (PictureStage* stage = gPictureStage; stage; stage = stage->outer_)
+    if (PictureStage::Waiting* picture = stage->Find(destination)) {
+      picture->actions.push_back(std::move(action));
+      return;
+    }
+  action();
 }
 
 bool LeftAsLoaded(const std::string& file, const std::string& section, const std::string& key,
@@ -275,6 +343,11 @@ ImageKeyResult StoreImageKey(const std::string& file, const std::string& section
   auto inFolder = [&subFolder](const std::string& name) { return subFolder.empty() ? name : subFolder + "\\" + name; };
   return CopyImageIn(file, section, key, value, inFolder(defaultFile.empty() ? NameOf(value) : defaultFile),
                      spareFile.empty() ? "" : inFolder(spareFile));
+}
+
+void ShowCopiedName(ui::TextBox& box, const ImageKeyResult& result) {
+  if (result.copiedAs.empty()) return;
+  WhenInPlace(result.copiedAs, [&box, name = result.copiedAs] { box.SetText(name); });
 }
 
 std::string SaveImageKey(const std::string& file, const std::string& section, const std::string& key,

@@ -8,6 +8,10 @@
 #include <string>
 #include <vector>
 
+namespace ui {
+class TextBox;
+}
+
 namespace core {
 
 // Where a page's image key lives and the file an outside image is copied
@@ -39,11 +43,56 @@ std::string RelativeIfInProject(const std::string& value);
 
 // Copies source to the project-relative target, creating the target's
 // folders inside the project as needed and replacing a file there. The
-// target must lie inside the project; a file already in place (the same
-// path, whatever its letter case) is left alone. The copy replaces a file
-// only once complete (FileSystem::ReplaceWithCopy). True when the target
-// holds the file afterwards.
+// target must lie inside the project, be no folder and not be marked
+// read-only; a file already in place (the same path, whatever its letter
+// case) is left alone. The copy replaces a file only once complete
+// (FileSystem::ReplaceWithCopy); while a PictureStage lives it waits,
+// complete, beside the target until the stage puts it in place. True when
+// the target holds the file afterwards, or will once the stage commits.
 bool CopyIntoProject(const std::string& source, const std::string& target);
+
+// Holds back the pictures that CopyIntoProject puts into the project while
+// it lives: each waits, complete, in a scratch file beside its target, and
+// no project file changes until Commit puts them all in place. A save and
+// Skin Preview's OK commit it only once pelto.ini, which names the
+// pictures, is committed; those never put in place are removed when it
+// goes, with the folders made for them, and the project stays as it was.
+class PictureStage {
+ public:
+  PictureStage();
+  ~PictureStage();
+  PictureStage(const PictureStage&) = delete;
+  PictureStage& operator=(const PictureStage&) = delete;
+  // Renames every waiting picture over its target, then runs what waited
+  // for it (WhenInPlace). Returns the sources of the pictures that could
+  // not be put in place; their targets stay as they were.
+  std::vector<std::string> Commit();
+
+ private:
+  friend bool CopyIntoProject(const std::string&, const std::string&);
+  friend void WhenInPlace(const std::string&, std::function<void()>);
+  struct Waiting {
+    std::string source;
+    std::string destination;
+    std::string scratch;
+    std::vector<std::function<void()>> actions;
+  };
+  // The picture waiting for the full path destination, or nullptr.
+  Waiting* Find(const std::string& destination);
+  // Copies source to a scratch beside destination, to wait there.
+  bool Hold(const std::string& source, const std::string& destination);
+  PictureStage* outer_;
+  std::vector<Waiting> waiting_;
+  // The project's folders made for the waiting pictures.
+  std::vector<std::string> folders_;
+};
+
+// Runs action once the picture copied to the project-relative target is in
+// place: at once, unless a PictureStage holds it back; then when the stage
+// puts it in place, and never when it cannot. What the pages show of a
+// copied picture (a box naming it, its picture drawn from the file) waits
+// for it this way.
+void WhenInPlace(const std::string& target, std::function<void()> action);
 
 struct ImageKeyResult {
   // The project-relative value under which an outside file was copied into
@@ -141,6 +190,11 @@ ImageKeyResult CopyImageIn(const std::string& file, const std::string& section, 
 ImageKeyResult StoreImageKey(const std::string& file, const std::string& section, const std::string& key,
                              const std::string& path, const std::string& subFolder, const std::string& defaultFile,
                              const std::string& spareFile = "");
+// Puts copiedAs, the name an outside picture was copied under, into the box
+// that gave the picture once the picture is in place (WhenInPlace); nothing
+// when nothing was copied.
+void ShowCopiedName(ui::TextBox& box, const ImageKeyResult& result);
+
 // StoreImageKey's copiedAs: what a page puts back into its image box.
 std::string SaveImageKey(const std::string& file, const std::string& section, const std::string& key,
                          const std::string& path, const std::string& subFolder, const std::string& defaultFile);

@@ -130,23 +130,6 @@ void CutToRoom(const std::string& file) {
   CloseHandle(h);
 }
 
-// A name beside file that no file of this process has had: the profile
-// functions hold nothing under it.
-std::string ScratchName(const std::string& file) {
-  static unsigned made = 0;
-  return file + "." + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++made) + ".tmp";
-}
-
-// True when file's bytes have reached the disk.
-bool FlushedToDisk(const std::string& file) {
-  HANDLE h = CreateFileA(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                         nullptr);
-  if (h == INVALID_HANDLE_VALUE) return false;
-  bool flushed = FlushFileBuffers(h) != 0;
-  CloseHandle(h);
-  return flushed;
-}
-
 }  // namespace
 
 long long gIniDiskRoom = -1;
@@ -234,11 +217,16 @@ IniWriteHold::~IniWriteHold() { gInnermostHold = outer_; }
 
 IniScratch::IniScratch(std::string& file) : file_(file), target_(file), outer_(gInnermostScratch) {
   gInnermostScratch = this;
-  if (!gFileSystem.CanWrite(target_)) return;
-  std::string scratch = ScratchName(target_);
+  // A file removed since the project was opened is written anew, from an
+  // empty scratch.
+  const bool missing =
+      GetFileAttributesA(target_.c_str()) == INVALID_FILE_ATTRIBUTES && GetLastError() == ERROR_FILE_NOT_FOUND;
+  if (!missing && !gFileSystem.CanWrite(target_)) return;
+  std::string scratch = NewScratchFile(target_);
+  if (scratch.empty()) return;
   // A byte copy: the file keeps its encoding (Wine writes a UTF-16 file
   // back as UTF-16).
-  if (!CopyFileA(target_.c_str(), scratch.c_str(), TRUE)) {
+  if (!missing && !CopyFileA(target_.c_str(), scratch.c_str(), FALSE)) {
     DeleteFileA(scratch.c_str());
     return;
   }
@@ -262,8 +250,9 @@ bool IniScratch::Commit() {
   scratch_.clear();
   // Under a name the profile functions have never seen, what they read
   // comes from the bytes on disk, not from what they hold of the scratch.
-  const std::string check = ScratchName(target_);
-  if (!MoveFileExA(scratch.c_str(), check.c_str(), 0)) {
+  const std::string check = MakeScratchBeside(
+      target_, [&scratch](const std::string& name) { return MoveFileExA(scratch.c_str(), name.c_str(), 0) != 0; });
+  if (check.empty()) {
     DeleteFileA(scratch.c_str());
     return false;
   }

@@ -81,9 +81,9 @@ class IniWriteHold {
 // Wine's writer does when the disk fills up.
 extern long long gIniDiskRoom;
 
-// A scratch copy of an INI file beside it, in the same folder, written in
-// the file's place and put in its place only once it is known complete on
-// disk (Commit). While it lives, the variable that names the file (the
+// A scratch copy of an INI file beside it, in the same folder (one of the
+// program's scratch files, NewScratchFile), written in the file's place and
+// put in its place only once it is known complete on disk (Commit). While it lives, the variable that names the file (the
 // project's gSkinIni) names the scratch, so that every writer and reader of
 // the file works on it; after Commit, and when it goes, it names the file
 // again. Wine's writer rewrites the whole file on every write; on a disk
@@ -95,7 +95,9 @@ extern long long gIniDiskRoom;
 class IniScratch {
  public:
   // No scratch (Ready() false, file left naming the file) when the file
-  // cannot be written now (FileSystem::CanWrite) or no copy can be made.
+  // cannot be written now (FileSystem::CanWrite) or no copy can be made. A
+  // file that is missing (removed since it was read) gets an empty scratch,
+  // which Commit puts in its place.
   explicit IniScratch(std::string& file);
   ~IniScratch();
   IniScratch(const IniScratch&) = delete;

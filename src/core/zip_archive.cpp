@@ -329,6 +329,9 @@ int Packer::Walk(const std::string& folder, const std::string& prefix) {
     item.modified = child.ftLastWriteTime;
     item.attributes = child.dwFileAttributes;
     if (!item.folder && IsOwnArchive(item.path, SizeOf(child.nFileSizeHigh, child.nFileSizeLow))) continue;
+    // The program's own scratch files (left by a session that was ended)
+    // belong to no skin.
+    if (!item.folder && IsScratchName(child.cFileName)) continue;
     std::string entry = item.entry;
     std::string path = item.path;
     bool folder = item.folder;

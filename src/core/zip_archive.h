@@ -1,8 +1,9 @@
 // Tarnell's archiver: writes standard ZIP archives (deflate through zlib,
 // or stored) from a list of files and folders. Folders are always walked
 // to the bottom, each folder gets its own entry (empty ones too), hidden
-// and system files and folders met on the way are left out, and nothing is
-// ever encrypted. A folder that cannot be listed fails the packing, as a
+// and system files and folders met on the way are left out, as are the
+// program's own scratch files (IsScratchName), and nothing is ever
+// encrypted. A folder that cannot be listed fails the packing, as a
 // file that cannot be read does. Entry names are the given names relative
 // to the root folder, with "/" between the parts. Images that are
 // compressed already (PNG, JPEG, GIF) are stored; everything else is

@@ -272,31 +272,30 @@ void frmPreview::cmdOK_Click() {
   const bool oldGoes =
       !replacesOld && IsInsideFolder(old, gProjectFolder) && !NamedByAnotherKey(gSkinIni, "General", "Preview", stored);
 
-  // The picture is written aside first: the project's preview changes only
-  // once the new one is complete.
+  // The picture is written aside first.
   if (!gFileSystem.FolderExists(gTempFolder)) gFileSystem.CreateFolder(gTempFolder);
   const std::string scratch = gTempFolder + "\\" + kPreviewFile;
-  bool saved = true;
+  bool written = true;
   try {
     SavePictureAsJpeg(m_Picture.get(), scratch, kJpegQuality);
   } catch (const AppError&) {
-    saved = false;
+    written = false;
   }
-  // A read-only preview is not forced, as the old one is not either.
-  const DWORD attributes = GetFileAttributesA(target.c_str());
-  saved = saved && (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_READONLY)) &&
-          CopyIntoProject(scratch, name);
-  if (gFileSystem.FileExists(scratch)) gFileSystem.RemoveFile(scratch, true);
-  if (!saved) {
-    ShowMessage("Cannot save the preview image \"" + target + "\".", MB_OK, self);
-    return;
-  }
-
-  // pelto.ini names the new preview before the old one goes; when it
-  // cannot, the capture goes again and the old preview stays.
-  if (!(WriteIni(gSkinIni, "General", "Preview", name) && ini.Commit())) {
-    if (!replacesOld) gFileSystem.RemoveFile(target, false);
-    ShowMessage(SaveFailureText(projectIni, {}), MB_OK, self);
+  // Then it waits beside its target: the project's preview changes only
+  // once the new one is complete and pelto.ini names it. When pelto.ini
+  // cannot be written, the capture goes and every file stays as it was. A
+  // read-only preview is not replaced, as the old one is not deleted either.
+  const std::string imageFailure = "Cannot save the preview image \"" + target + "\".";
+  const std::string failure = [&]() -> std::string {
+    PictureStage pictures;
+    const bool copied = written && CopyIntoProject(scratch, name);
+    if (gFileSystem.FileExists(scratch)) gFileSystem.RemoveFile(scratch, true);
+    if (!copied) return imageFailure;
+    if (!(WriteIni(gSkinIni, "General", "Preview", name) && ini.Commit())) return SaveFailureText(projectIni, {});
+    return pictures.Commit().empty() ? "" : imageFailure;
+  }();
+  if (!failure.empty()) {
+    ShowMessage(failure, MB_OK, self);
     return;
   }
   if (oldGoes && gFileSystem.FileExists(old)) gFileSystem.RemoveFile(old, false);

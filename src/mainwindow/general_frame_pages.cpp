@@ -158,7 +158,7 @@ void frmTarnell::SavePreview() {
   ImageKeyResult result = CopyImageIn(gSkinIni, "General", "Preview", path, "Preview" + extension, "",
                                       stored.empty() ? "" : WithoutExtension(stored) + extension);
   KeepUncopied(result, path);
-  if (!result.copiedAs.empty()) txtPreview.SetText(result.copiedAs);
+  ShowCopiedName(txtPreview, result);
 }
 
 // ---------------------------------------------------------------- Frame
@@ -187,7 +187,7 @@ void frmTarnell::SavePageImage(ui::TextBox& box, const std::string& section, con
   ImageKeyResult result = StoreImageKey(gSkinIni, section, key, box.Text(), DefaultImageFolder(section, key),
                                         DefaultImageFile(section, key), spareFile);
   KeepUncopied(result, box.Text());
-  if (!result.copiedAs.empty()) box.SetText(result.copiedAs);
+  ShowCopiedName(box, result);
 }
 
 }  // namespace mainwindow

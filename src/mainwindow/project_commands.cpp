@@ -90,9 +90,12 @@ bool frmTarnell::SaveProject() {
   {
     // The savers write a scratch copy of pelto.ini, which takes its place
     // only once complete. When pelto.ini cannot be written, nothing is
-    // copied into the project either.
+    // copied into the project either. The pictures wait beside their
+    // targets until pelto.ini, which names them, is in place: a save that
+    // fails changes no file of the project.
     IniScratch ini(gSkinIni);
     if (ini.Ready()) {
+      PictureStage pictures;
       ui::SetMousePointer(ui::MousePointer::Hourglass);
       // What every page's image boxes are about to name is known before the
       // first copy, so that no copy lands on an image a later page names.
@@ -105,6 +108,12 @@ bool frmTarnell::SaveProject() {
       uncopied = std::move(m_UncopiedImages);
       m_UncopiedImages.clear();
       written = ini.Commit();
+      if (written) {
+        for (std::string& image : pictures.Commit()) uncopied.push_back(std::move(image));
+        // The Buttons and Icons pages' boxes show the names of the pictures
+        // now in place.
+        UpdateTextBox();
+      }
     }
   }
 

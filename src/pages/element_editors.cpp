@@ -275,7 +275,7 @@ void MarkedImageEditor::LoadKeys(const std::string& section, const std::string& 
 ImageKeyResult MarkedImageEditor::StoreImage(const std::string& section, const std::string& key,
                                              const std::string& subFolder, const std::string& defaultFile) {
   ImageKeyResult result = StoreImageKey(gSkinIni, section, key, txtImage.Text(), subFolder, defaultFile);
-  if (!result.copiedAs.empty()) txtImage.SetText(result.copiedAs);
+  ShowCopiedName(txtImage, result);
   return result;
 }
 

@@ -486,8 +486,14 @@ bool frmCutter::CutFrames(const std::string& sourcePath, std::vector<std::string
 void frmCutter::SaveImageAsPng(GdipImage* image, const std::string& path) {
   CLSID encoder{};
   if (CLSIDFromString(kPngEncoder, &encoder) != S_OK) return;
-  gGdipStatus =
-      CheckGdipStatus(static_cast<int32_t>(gp::GdipSaveImageToFile(image, ToWide(path).c_str(), &encoder, nullptr)));
+  // Written beside path first, and put in its place only once complete: a
+  // write that fails (a disk that fills up) leaves a file there as it was.
+  const std::string scratch = gFileSystem.WriteScratch(path, [&](const std::string& name) {
+    gGdipStatus =
+        CheckGdipStatus(static_cast<int32_t>(gp::GdipSaveImageToFile(image, ToWide(name).c_str(), &encoder, nullptr)));
+    return true;
+  });
+  if (!gFileSystem.PutInPlace(scratch, path)) gGdipStatus = CheckGdipStatus(Gdiplus::Win32Error);
 }
 
 void frmCutter::SaveIconToPng() {

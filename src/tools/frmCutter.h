@@ -116,6 +116,8 @@ class frmCutter : public ui::Form, public core::ISubclass {
   // before it stay. A Left or Top box that cannot be read cuts every frame
   // at its outline's edge, which that box left where it was.
   bool CutFrames(const std::string& sourcePath, std::vector<std::string>& files);
+  // Writes image to path as a PNG, replacing a file there only once the new
+  // one is complete; a failure raises AppError (CheckGdipStatus).
   void SaveImageAsPng(core::GdipImage* image, const std::string& path);
   ui::TextBox& Buddy(int i);
   void CreateUpDowns();

@@ -224,16 +224,21 @@ TEST_F(SkinPreviewTest, OkChangesNothingUnlessPeltoIniIsWrittenAndKeepsWhatThePa
   const std::string jpg = core::gProjectFolder + "\\Preview.jpg";
   // pelto.ini cannot be written (read-only, held open by another program)
   // while the stored preview is Preview.jpg itself, or its write comes out
-  // short; or the disk fills up while the capture replaces Preview.jpg. OK
-  // says so, the dialog stays open, and the project is as it was.
+  // short; or the disk fills up while the capture replaces Preview.jpg; or
+  // pelto.ini fails only as it is put in place (held open by a program that
+  // shares every access, or written short) while the capture waits to
+  // replace the user's own Preview.jpg, which no key names. OK says so, the
+  // dialog stays open, and the project is as it was.
   const std::string iniFailure =
       "Cannot save the project to \"" + ini + "\".\r\n\r\nThe project keeps its unsaved changes.";
-  enum class Fault { ReadOnly, Held, Short, Room };
-  const struct { const char* name; Fault fault; const char* old; } cases[] = {
+  enum class Fault { ReadOnly, Held, Short, Room, HeldSharingAll };
+  const struct { const char* name; Fault fault; const char* old; bool own = false; } cases[] = {
       {"read-only", Fault::ReadOnly, "Preview.jpg"},
       {"held open", Fault::Held, "Preview.jpg"},
       {"written short", Fault::Short, nullptr},
       {"no room for the capture", Fault::Room, "Preview.jpg"},
+      {"written short over the user's own Preview.jpg", Fault::Short, nullptr, true},
+      {"held open sharing every access, over the user's own Preview.jpg", Fault::HeldSharingAll, nullptr, true},
   };
   std::vector<std::string> told;
   for (const auto& c : cases) {
@@ -242,12 +247,16 @@ TEST_F(SkinPreviewTest, OkChangesNothingUnlessPeltoIniIsWrittenAndKeepsWhatThePa
       core::WriteIni(ini, "General", "Preview", std::string(c.old));
       WriteFile(jpg, "the old preview");
     }
+    if (c.own) WriteFile(jpg, "the user's own picture");
     const IniData before = ParseIni(ini);
     const std::vector<std::string> files = core::gFileSystem.FileNames(core::gProjectFolder);
     if (c.fault == Fault::ReadOnly) SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_READONLY);
     HANDLE held = c.fault == Fault::Held ? CreateFileA(ini.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)
                                          : INVALID_HANDLE_VALUE;
+    if (c.fault == Fault::HeldSharingAll)
+      held = CreateFileA(ini.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (c.fault == Fault::Short) core::gIniDiskRoom = 16;
     if (c.fault == Fault::Room) core::gFileSystem.scratchRoom = 1000;
     told.push_back(c.fault == Fault::Room ? "Cannot save the preview image \"" + jpg + "\"." : iniFailure);
@@ -264,6 +273,7 @@ TEST_F(SkinPreviewTest, OkChangesNothingUnlessPeltoIniIsWrittenAndKeepsWhatThePa
     ExpectUnchanged(before);
     EXPECT_EQ(core::gFileSystem.FileNames(core::gProjectFolder), files);
     EXPECT_TRUE(!c.old || ReadFile(jpg) == "the old preview");
+    EXPECT_TRUE(!c.own || ReadFile(jpg) == "the user's own picture");
     core::WriteIni(ini, "General", "Preview", std::string("preview.png"));
     DeleteFileA(jpg.c_str());
   }

@@ -266,27 +266,60 @@ HANDLE Hold(const std::string& path) {
                      nullptr);
 }
 
+// Every file under folder, by its path inside it, with its bytes; every
+// folder, by its path and a "\".
+std::map<std::string, std::string> Contents(const std::string& folder, const std::string& inside = "") {
+  std::map<std::string, std::string> files;
+  for (const std::string& name : core::gFileSystem.FileNames(folder))
+    files[inside + name] = ReadFile(folder + "\\" + name);
+  for (const std::string& sub : core::gFileSystem.SubFolderNames(folder)) {
+    files[inside + sub + "\\"] = "";
+    files.merge(Contents(folder + "\\" + sub, inside + sub + "\\"));
+  }
+  return files;
+}
+
 TEST_F(LifeTest, ASaveThatCannotCompleteKeepsPeltoIniAndThePictureItWasToReplace) {
   // pelto.ini cannot be written (read-only, held open by another program),
   // the disk fills up while the INI writer rewrites it (which cuts it short
   // and reports success), or while a picture is copied in.
-  enum class Fault { ReadOnly, Held, IniShort, PictureShort };
+  // Or pelto.ini fails only as it is put in place, after the pictures are
+  // copied: held open by a program that shares every access (as viewers and
+  // indexers do), or cut short. Or the picture to replace is marked
+  // read-only, or held open as the save puts the new one in its place.
+  enum class Fault {
+    ReadOnly, Held, IniShort, PictureShort,
+    HeldSharingAll, IniShortAfterPictures, PictureReadOnly, PictureHeld
+  };
   const std::string art = WriteFile(*this / "Art\\new.png", std::string(120000, 'n'));
-  for (Fault fault : {Fault::ReadOnly, Fault::Held, Fault::IniShort, Fault::PictureShort}) {
+  for (Fault fault : {Fault::ReadOnly, Fault::Held, Fault::IniShort, Fault::PictureShort, Fault::HeldSharingAll,
+                      Fault::IniShortAfterPictures, Fault::PictureReadOnly, Fault::PictureHeld}) {
     SCOPED_TRACE(static_cast<int>(fault));
+    const bool pictureFault =
+        fault == Fault::PictureShort || fault == Fault::PictureReadOnly || fault == Fault::PictureHeld;
+    const bool lateFault = fault == Fault::HeldSharingAll || fault == Fault::IniShortAfterPictures;
     const std::string blue = WriteProject("Blue", "[General]\r\nName=Blue\r\nAuthor=Someone\r\n[Global]\r\n"
                                                   "CustomFrame.Image=control\\main_frame.png\r\n");
     const std::string ini = blue + "\\pelto.ini";
     const std::string frame = WriteFile(blue + "\\control\\main_frame.png", "the frame");
+    if (lateFault) core::WriteIni(ini, "Global", "AnimateLoading", std::string("anim\\loading.png"));
     Open(blue);
     form.txtAuthor.SetText("Someone who writes a long name into the box");
     // Pictures are copied before pelto.ini is written: with pelto.ini
     // writable, the box keeps its picture.
     form.txtFrameImage.SetText(fault == Fault::IniShort ? "control\\main_frame.png" : art);
+    // A picture for a key that names a file in a folder still to be made
+    // too: neither stays behind.
+    if (lateFault) form.txtLoading.SetText(art);
+    if (fault == Fault::PictureReadOnly) SetFileAttributesA(frame.c_str(), FILE_ATTRIBUTE_READONLY);
     const std::string before = ReadFile(ini);
-    HANDLE held = fault == Fault::Held ? Hold(ini) : INVALID_HANDLE_VALUE;
+    const std::map<std::string, std::string> project = Contents(blue);
+    HANDLE held = fault == Fault::Held ? Hold(ini) : fault == Fault::PictureHeld ? Hold(frame) : INVALID_HANDLE_VALUE;
+    if (fault == Fault::HeldSharingAll)
+      held = CreateFileA(ini.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (fault == Fault::ReadOnly) SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_READONLY);
-    core::gIniDiskRoom = fault == Fault::IniShort ? 64 : -1;
+    core::gIniDiskRoom = fault == Fault::IniShort || fault == Fault::IniShortAfterPictures ? 64 : -1;
     core::gFileSystem.scratchRoom = fault == Fault::PictureShort ? 70000 : -1;
     {
       ScriptedPrompter prompts;
@@ -294,19 +327,83 @@ TEST_F(LifeTest, ASaveThatCannotCompleteKeepsPeltoIniAndThePictureItWasToReplace
       Save();
       core::gIniDiskRoom = core::gFileSystem.scratchRoom = -1;
       EXPECT_EQ(prompts.MessageTexts(),
-                Texts{(fault == Fault::PictureShort ? "Cannot copy \"" + art + "\" into the project."
-                                                    : "Cannot save the project to \"" + ini + "\".") +
+                Texts{(pictureFault ? "Cannot copy \"" + art + "\" into the project."
+                                    : "Cannot save the project to \"" + ini + "\".") +
                       "\r\n\r\nThe project keeps its unsaved changes."});
     }
     if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
     SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_NORMAL);
+    const bool frameReadOnly = GetFileAttributesA(frame.c_str()) & FILE_ATTRIBUTE_READONLY;
+    SetFileAttributesA(frame.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(frameReadOnly, fault == Fault::PictureReadOnly);
     EXPECT_TRUE(core::gModified);
     EXPECT_TRUE(ReadFile(frame) == "the frame");
     EXPECT_EQ(Saved()["global"]["customframe.image"], "control\\main_frame.png");
-    EXPECT_TRUE(fault == Fault::PictureShort || ReadFile(ini) == before);
+    EXPECT_TRUE(pictureFault || ReadFile(ini) == before);
+    // Every file of the project as it was, byte for byte; the boxes still
+    // hold the pictures given, for a later save.
+    std::map<std::string, std::string> after = Contents(blue);
+    if (pictureFault) after["pelto.ini"] = project.at("pelto.ini");
+    EXPECT_TRUE(after == project);
+    EXPECT_EQ(form.txtFrameImage.Text(), fault == Fault::IniShort ? "control\\main_frame.png" : art);
     // No scratch file is left.
     EXPECT_EQ(core::gFileSystem.FileNames(blue), Texts{"pelto.ini"});
     EXPECT_EQ(core::gFileSystem.FileNames(blue + "\\control"), Texts{"main_frame.png"});
+    core::gModified = false;
+    testing_support::RemoveTree(blue);
+  }
+}
+
+TEST_F(LifeTest, ASaveThatCanCompleteIsNeverRefusedAndLeavesNoScratchBehind) {
+  // pelto.ini, or the picture a save replaces, a few characters short of
+  // the longest path there is; files left by a session that was ended under
+  // the names a save's scratch files take first; pelto.ini removed by
+  // another program while the project is open.
+  const std::string leftover = "left by a session that was ended";
+  const std::string root = *this / "Projects\\";
+  struct Row {
+    const char* what;
+    size_t folderLength;
+    const char* frame;  // the picture the Frame page replaces
+    std::map<std::string, std::string> leftovers;
+    bool removed;
+  };
+  const char* const kFrame = "control\\main_frame.png";
+  const Row rows[] = {
+      {"pelto.ini of 257 characters", 247, "f.png", {}, false},
+      {"a picture of 257 characters", 234, kFrame, {}, false},
+      {"scratch names taken", 0, kFrame,
+       {{"~1.tmp", leftover}, {"~3.tmp", leftover}, {"control\\~1.tmp", leftover}}, false},
+      {"pelto.ini removed", 0, kFrame, {}, true},
+  };
+  const std::string art = WriteFile(*this / "Art\\new.png", "the new picture");
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    const std::string name = "Row" + std::to_string(&row - rows);
+    const std::string blue =
+        root + name + std::string(row.folderLength ? row.folderLength - root.size() - name.size() : 0, 'x');
+    WriteFile(blue + "\\pelto.ini", "[General]\r\nName=Blue\r\n[Global]\r\nCustomFrame.Image=" + std::string(row.frame));
+    std::map<std::string, std::string> expected = row.leftovers;
+    for (const auto& [file, text] : row.leftovers) WriteFile(blue + "\\" + file, text);
+    WriteFile(blue + "\\" + row.frame, "the frame");
+    Open(blue);
+    if (row.removed) DeleteFileA((blue + "\\pelto.ini").c_str());
+    form.txtAuthor.SetText("Someone");
+    form.txtFrameImage.SetText(art);
+    form.txtFrameWidth.SetText("5");
+    Save();
+    EXPECT_FALSE(core::gModified);
+    auto saved = Saved();
+    EXPECT_EQ(saved["general"]["name"], "Blue");
+    EXPECT_EQ(saved["general"]["author"], "Someone");
+    EXPECT_EQ(saved["global"]["customframe.image"], row.frame);
+    EXPECT_EQ(saved["global"]["customframe.width"], "5");
+    EXPECT_EQ(form.txtFrameImage.Text(), row.frame);
+    // Nothing else came or changed.
+    expected[row.frame] = "the new picture";
+    std::map<std::string, std::string> files = Contents(blue);
+    std::erase_if(files, [](const auto& file) { return file.first == "pelto.ini" || file.first.ends_with("\\"); });
+    EXPECT_EQ(files, expected);
     core::gModified = false;
     testing_support::RemoveTree(blue);
   }

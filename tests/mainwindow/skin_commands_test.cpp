@@ -188,6 +188,30 @@ TEST_F(SkinCommandsTest, AMakeThatFillsTheTargetDriveKeepsTheOldFile) {
   EXPECT_EQ(core::gFileSystem.FileNames(*this / "Out"), Names{"Blue.zqv"});
 }
 
+TEST_F(SkinCommandsTest, MakeLeavesOutOnlyTheProgramsOwnScratchFilesAndTakesATargetAtTheLengthLimit) {
+  OpenProject("Blue", "Projects\\Blue");
+  // Left by a session that was ended during a save, beside the user's own
+  // files of like names.
+  const std::pair<const char*, bool> files[] = {
+      {"~1.tmp", false}, {"control\\~2.tmp", false}, {"~3", false},
+      {"notes.tmp", true}, {"~draft.tmp", true}, {"control\\~1.png", true}};
+  for (const auto& [file, packed] : files) testing_support::WriteFile(core::gProjectFolder + "\\" + file, file);
+  // A target of 259 characters, the longest path there is.
+  const std::string folder = *this / "Out\\";
+  const std::string target = folder + std::string(259 - folder.size() - 4, 'b') + ".zqv";
+  testing_support::MakeFolders(folder);
+  {
+    ScriptedPrompter prompts;
+    prompts.AnswerFile(target).AnswerMessage(IDOK);
+    ChooseMenu(form, form.mnuMake);
+    EXPECT_EQ(prompts.MessageTexts(), Names{"\"Blue\" is made."});
+  }
+  EXPECT_EQ(TopLevel(target), Names{"Blue"});
+  for (const auto& [file, packed] : files)
+    EXPECT_EQ(Exists(*this / ("Unpacked\\Blue\\" + std::string(file))), packed) << file;
+  EXPECT_EQ(core::gFileSystem.FileNames(folder), Names{core::NameOf(target)});
+}
+
 TEST_F(SkinCommandsTest, MakeAsksAboutUnsavedEditsAndStopsOnCancel) {
   InstallEnglish();
   UseLanguage("English");

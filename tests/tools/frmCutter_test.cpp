@@ -599,6 +599,19 @@ TEST_F(CutterTest, AnIconIsShownAndCutAtTheSmallIconSizeThroughAPngOfItsOwn) {
   EXPECT_EQ(frame.At(12, 3), 0xFFFF0000u);
 }
 
+TEST_F(CutterTest, ACutOntoAFullDiskKeepsTheFrameItWasToReplace) {
+  const std::string older = testing_support::WriteFile(Img("anim_cut_0.png"), "a frame of an earlier cut");
+  OpenWith(WriteImage(Img("anim.png"), 64, 16));
+  core::gFileSystem.scratchRoom = 40;
+  testing_support::ScriptedPrompter prompter;
+  prompter.AnswerMessage(IDCANCEL);
+  Act(&form.cmdCut, nullptr);
+  core::gFileSystem.scratchRoom = -1;
+  EXPECT_EQ(prompter.MessageTexts(), std::vector<std::string>{"Failed to split image!"});
+  EXPECT_EQ(testing_support::ReadFile(older), "a frame of an earlier cut");
+  EXPECT_EQ(core::gFileSystem.FileNames(*this / "img"), (std::vector<std::string>{"anim.png", "anim_cut_0.png"}));
+}
+
 TEST_F(CutterTest, ACutThatCannotBeMadeSaysSoAndWritesNothingAndTheMessagesComeFromTheLanguageFile) {
   // Without a file it does nothing: no prompt is scripted here.
   Open();

@@ -438,7 +438,7 @@ void frmTab::Collect(const ImageKeyResult& result, const std::string& path) {
 void frmTab::SaveImage(ui::TextBox& text, const std::string& key, const std::string& defaultFile) {
   std::string path = text.Text();
   ImageKeyResult result = StoreImageKey(gSkinIni, kSection, key, path, kImageFolder, defaultFile);
-  if (!result.copiedAs.empty()) text.SetText(result.copiedAs);
+  ShowCopiedName(text, result);
   Collect(result, path);
 }
 
