@@ -144,9 +144,9 @@ class ImageSaver {
       WriteIni(gSkinIni, section, key, emptyKeepsKey ? std::optional<std::string>("") : std::nullopt);
       return {};
     }
-    // A full path into the project is stored relative, even as loaded.
-    std::string v = RelativeIfInProject(value);
-    if (v == value && LeftAsLoaded(gSkinIni, section, key, value)) return {};
+    std::optional<std::string> stored = StoredImageText(gSkinIni, section, key, value);
+    if (!stored) return {};
+    const std::string v = *stored;
     if (v.find(":\\") != 1) {
       // A rehearsal of the save (ImageKeyPlan) only notes what the key is to name.
       if (ImageKeyPlan* rehearsal = RehearsingPlan(gSkinIni)) {

@@ -323,6 +323,15 @@ ImageKeyResult CopyImageIn(const std::string& file, const std::string& section, 
   return {target, false};
 }
 
+std::optional<std::string> StoredImageText(const std::string& file, const std::string& section, const std::string& key,
+                                           const std::string& text) {
+  const std::string path = ReadBack(text);
+  const std::string relative = RelativeIfInProject(path);
+  if (relative != path) return relative;
+  if (LeftAsLoaded(file, section, key, path)) return std::nullopt;
+  return path.find(":\\") == 1 ? path : text;
+}
+
 ImageKeyResult StoreImageKey(const std::string& file, const std::string& section, const std::string& key,
                              const std::string& path, const std::string& subFolder, const std::string& defaultFile,
                              const std::string& spareFile) {
@@ -330,9 +339,9 @@ ImageKeyResult StoreImageKey(const std::string& file, const std::string& section
     WriteIni(file, section, key, std::nullopt);
     return {};
   }
-  // A full path into the project is stored relative, even as loaded.
-  std::string value = RelativeIfInProject(path);
-  if (value == path && LeftAsLoaded(file, section, key, path)) return {};
+  std::optional<std::string> stored = StoredImageText(file, section, key, path);
+  if (!stored) return {};
+  const std::string& value = *stored;
   if (value.find(":\\") != 1) {
     if (ImageKeyPlan* rehearsal = RehearsingPlan(file)) rehearsal->Note(section, key, value);
     WriteIni(file, section, key, value);

@@ -175,8 +175,18 @@ ImageKeyResult CopyImageIn(const std::string& file, const std::string& section, 
                            const std::string& source, const std::string& newName, const std::string& spareName = "",
                            const std::optional<std::string>& preferred = std::nullopt);
 
+// What a save makes of text, an image box's text, for [section] key of
+// file. The path is the text as the key will read it back (ReadBack: a path
+// typed in quotes is the path itself). A full path into the project gives
+// the project-relative value, even where the key holds it so now; a path
+// that is the key's value now (LeftAsLoaded) gives nullopt: it is written
+// back as it stands; a full path outside the project gives the path, to
+// copy in; any other text itself, to write as typed.
+std::optional<std::string> StoredImageText(const std::string& file, const std::string& section, const std::string& key,
+                                           const std::string& text);
+
 // Stores an image key of section in file (gSkinIni) from path, the text of
-// the page's image box:
+// the page's image box (read as StoredImageText reads it):
 // - an empty path deletes the key;
 // - a full path inside the project (RelativeIfInProject) is written as the
 //   project-relative value, even where the key holds it so now;

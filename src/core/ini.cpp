@@ -130,6 +130,16 @@ void CutToRoom(const std::string& file) {
   CloseHandle(h);
 }
 
+// True when the profile functions can store line as a value: at most
+// kIniValueLimit characters in UTF-16, and (where the ANSI code page is
+// UTF-8) at most 65,534 bytes, as their conversion takes.
+bool FitsProfile(const std::string& line) {
+  if (line.size() <= kIniValueLimit) return true;
+  if (line.size() > 65534) return false;
+  int units = MultiByteToWideChar(CP_ACP, 0, line.data(), static_cast<int>(line.size()), nullptr, 0);
+  return units > 0 && static_cast<size_t>(units) <= kIniValueLimit;
+}
+
 }  // namespace
 
 long long gIniDiskRoom = -1;
@@ -158,7 +168,9 @@ std::string ProfileValue(const std::string& text) {
   return value;
 }
 
-bool ReadsBackBlank(const std::string& value) { return IsBlank(ProfileValue(OneLine(value))); }
+std::string ReadBack(const std::string& value) { return ProfileValue(OneLine(value)); }
+
+bool ReadsBackBlank(const std::string& value) { return IsBlank(ReadBack(value)); }
 
 std::vector<std::string> IniSectionNames(const std::string& file) {
   return ProfileList(
@@ -179,6 +191,14 @@ std::string ReadIni(const std::string& file, const std::string& section, const s
 
 bool WriteIni(const std::string& file, const std::string& section, const std::string& key,
               const std::optional<std::string>& value) {
+  if (value && !FitsProfile(OneLine(*value))) {
+    if (ReadIni(file, section, key) == ReadBack(*value)) return true;
+    for (IniWriteWatch* watch = gInnermostWatch; watch; watch = watch->outer_) {
+      ++watch->failures_;
+      watch->tooLong_.emplace_back(section, key);
+    }
+    return false;
+  }
   for (IniWriteHold* hold = gInnermostHold; hold; hold = hold->outer_)
     if (!file.empty() && EqualsNoCase(hold->file_, file)) return true;
   bool written = false;

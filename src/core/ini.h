@@ -21,10 +21,22 @@ std::string ReadIni(const std::string& file, const std::string& section, const s
 // time.
 std::string ProfileValue(const std::string& text);
 
+// value, written by WriteIni, as ReadIni reads it back: on one line
+// (OneLine), and as ProfileValue gives it. A path typed in quotes (as
+// Explorer's "Copy as path" gives one) is the path itself.
+std::string ReadBack(const std::string& value);
+
 // True when value, written by WriteIni, would read back (ReadIni) empty or
 // as blanks only: blank itself (blanks, tabs, vertical tabs, form feeds,
 // Ctrl+Z), or blanks inside one pair of quotes.
 bool ReadsBackBlank(const std::string& value);
+
+// The longest value, in UTF-16 characters, that WriteIni can store: the
+// profile functions convert a value to UTF-16 with a limit of 32,767
+// characters with its closing null. A longer value is lost (Wine deletes
+// the key, and reports success), yet one already in a file is read whole
+// and kept by every other write.
+inline constexpr size_t kIniValueLimit = 32766;
 
 // The names of file's sections, and the lines of one of its sections, each
 // "key=value" as the profile functions give it; read whole, however long.
@@ -35,7 +47,10 @@ std::vector<std::string> IniSectionLines(const std::string& file, const std::str
 // value (std::nullopt) deletes the key; an empty text writes "key=". Line
 // breaks cannot live in an INI value: each one is written as a blank.
 // False when the file could not be written (read-only, folder missing, disk
-// full); every IniWriteWatch alive then counts the failure.
+// full); every IniWriteWatch alive then counts the failure. A value longer
+// than kIniValueLimit is never written: where the file holds it already
+// (loaded and left alone) nothing needs writing; otherwise the write fails,
+// also while an IniWriteHold holds the file, and every watch notes the key.
 bool WriteIni(const std::string& file, const std::string& section, const std::string& key,
               const std::optional<std::string>& value);
 
@@ -50,12 +65,16 @@ class IniWriteWatch {
   IniWriteWatch(const IniWriteWatch&) = delete;
   IniWriteWatch& operator=(const IniWriteWatch&) = delete;
   int Failures() const { return failures_; }
+  // The writes that failed for a value longer than kIniValueLimit: each
+  // section and key.
+  const std::vector<std::pair<std::string, std::string>>& TooLong() const { return tooLong_; }
 
  private:
   friend bool WriteIni(const std::string&, const std::string&, const std::string&,
                        const std::optional<std::string>&);
   IniWriteWatch* outer_;
   int failures_ = 0;
+  std::vector<std::pair<std::string, std::string>> tooLong_;
 };
 
 // Holds back every write to one file while it lives: WriteIni then leaves

@@ -340,6 +340,10 @@ class frmTarnell : public ui::Form,
   // each image box is about to name: the save and the Skin Preview's OK
   // count them alike.
   void RehearseSave(core::ImageKeyPlan& plan);
+  // Runs every saver as a rehearsal, before the save touches any file; a
+  // value longer than pelto.ini can hold (core::kIniValueLimit) is named
+  // to the user, and true then: nothing is saved.
+  bool RefuseValuesTooLong();
 
   // ---- Project loading (core::ProjectHost)
   void EnableProjectCommands() override;

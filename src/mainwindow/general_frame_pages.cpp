@@ -128,7 +128,9 @@ void frmTarnell::SaveName() {
     return;
   }
   // Without a name (blanks, or a pair of quotes that reads back as none)
-  // the project could not be opened again: the name saved last stays.
+  // the project could not be opened again: the name saved last stays, and
+  // the save itself says so, not its rehearsal.
+  if (RehearsingPlan(gSkinIni)) return;
   std::string kept = ReadIni(gSkinIni, "General", "Name", "");
   if (kept.empty()) {
     kept = gProjectName;
@@ -139,14 +141,16 @@ void frmTarnell::SaveName() {
 }
 
 void frmTarnell::SavePreview() {
-  std::string path = txtPreview.Text();
-  if (path.empty()) {
+  const std::string text = txtPreview.Text();
+  if (text.empty()) {
     WriteIni(gSkinIni, "General", "Preview", std::nullopt);
     return;
   }
+  // The path as the key will read it back; any other text as typed.
+  const std::string path = ReadBack(text);
   if (LeftAsLoaded(gSkinIni, "General", "Preview", path)) return;
   if (!IsAbsolutePath(path)) {
-    WriteIni(gSkinIni, "General", "Preview", path);
+    WriteIni(gSkinIni, "General", "Preview", text);
     return;
   }
   // A picture from outside the project is copied into it: over the stored

@@ -26,6 +26,9 @@ constexpr int kMaxListedProjects = 8;
 
 constexpr char kProjectFilter[] = "INI Files (*.ini)|*.ini";
 
+// How every message of a save that did not complete ends.
+constexpr char kEditsKept[] = "\r\n\r\nThe project keeps its unsaved changes.";
+
 }  // namespace
 
 // No language file holds these texts.
@@ -36,7 +39,7 @@ std::string SaveFailureText(const std::string& unwrittenIni, const std::vector<s
     if (!text.empty()) text += "\r\n";
     text += "Cannot copy \"" + image + "\" into the project.";
   }
-  return text + "\r\n\r\nThe project keeps its unsaved changes.";
+  return text + kEditsKept;
 }
 
 void frmTarnell::mnuNew_Click() {
@@ -81,6 +84,7 @@ bool frmTarnell::SaveProject() {
     gSaveRequested = true;
     return false;
   }
+  if (RefuseValuesTooLong()) return false;
 
   // Every saver runs, even after one failed; the failures are told once at
   // the end.
@@ -126,6 +130,28 @@ bool frmTarnell::SaveProject() {
   const bool iniFailed = !written || writes.Failures() > 0;
   ShowMessage(SaveFailureText(iniFailed ? gSkinIni : "", uncopied), MB_OK, HwndIfLoaded());
   return false;
+}
+
+bool frmTarnell::RefuseValuesTooLong() {
+  IniWriteWatch writes;
+  {
+    ImageKeyPlan plan(gSkinIni);
+    plan.Rehearse([this] {
+      SaveGeneral();
+      SavePagesAfterGeneral();
+    });
+  }
+  m_UncopiedImages.clear();
+  if (writes.TooLong().empty()) return false;
+  std::string text;
+  for (const auto& [section, key] : writes.TooLong())
+    text += (text.empty() ? "" : "\r\n") + ("Cannot save \"" + key + "\" of [" + section +
+                                            "]: pelto.ini holds at most " + std::to_string(kIniValueLimit) +
+                                            " characters in one value.");
+  gSaveRequested = false;
+  gModified = true;
+  ShowMessage(text + kEditsKept, MB_OK, HwndIfLoaded());
+  return true;
 }
 
 void frmTarnell::RehearseSave(ImageKeyPlan& plan) {

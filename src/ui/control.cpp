@@ -133,9 +133,18 @@ void Control::CreateWindowNow() {
   if (!enabled_) style |= WS_DISABLED;
   if (tabStop_) style |= WS_TABSTOP;
   int height = p.windowHeight >= 0 ? p.windowHeight : rect_.height;
-  HWND h = CreateWindowExA(p.exStyle | extraExStyle_, p.className, p.text.c_str(), style, rect_.left,
-                           rect_.top, rect_.width, height, parentHwnd, nullptr, GetModuleHandleA(nullptr),
-                           IsOwnClass() ? this : nullptr);
+  auto create = [&](const char* text) {
+    return CreateWindowExA(p.exStyle | extraExStyle_, p.className, text, style, rect_.left, rect_.top, rect_.width,
+                           height, parentHwnd, nullptr, GetModuleHandleA(nullptr), IsOwnClass() ? this : nullptr);
+  };
+  HWND h = create(p.text.c_str());
+  if (!h && !p.text.empty()) {
+    // CreateWindowExA takes no text of 32,767 characters or more, which a
+    // window holds all the same: it comes once the window exists, before
+    // the control hears from it.
+    h = create("");
+    if (h) SetWindowTextA(h, p.text.c_str());
+  }
   if (!h) return;
   if (!IsOwnClass()) {
     hwnd_ = h;

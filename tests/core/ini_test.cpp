@@ -68,6 +68,10 @@ TEST_F(IniTest, LongValuesComeBackWhole) {
   EXPECT_EQ(core::ReadIni(File(), "General", "Exact"), exact);
   // A value cut on reading and written back would lose the older projects.
   EXPECT_EQ(core::ReadIni(File(), "General", "LastProjects"), longer);
+  // The longest value a write can store.
+  std::string most(32766, 'z');
+  EXPECT_TRUE(core::WriteIni(File(), "General", "Most", most));
+  EXPECT_EQ(core::ReadIni(File(), "General", "Most"), most);
 }
 
 TEST_F(IniTest, LineBreaksAreWrittenAsBlanks) {

@@ -282,18 +282,23 @@ std::map<std::string, std::string> Contents(const std::string& folder, const std
 TEST_F(LifeTest, ASaveThatCannotCompleteKeepsPeltoIniAndThePictureItWasToReplace) {
   // pelto.ini cannot be written (read-only, held open by another program),
   // the disk fills up while the INI writer rewrites it (which cuts it short
-  // and reports success), or while a picture is copied in.
+  // and reports success), or while a picture is copied in; a licence pasted
+  // in is one character longer than pelto.ini holds in a value.
   // Or pelto.ini fails only as it is put in place, after the pictures are
   // copied: held open by a program that shares every access (as viewers and
   // indexers do), or cut short. Or the picture to replace is marked
   // read-only, or held open as the save puts the new one in its place.
   enum class Fault {
-    ReadOnly, Held, IniShort, PictureShort,
+    ReadOnly, Held, IniShort, PictureShort, TooLong,
     HeldSharingAll, IniShortAfterPictures, PictureReadOnly, PictureHeld
   };
   const std::string art = WriteFile(*this / "Art\\new.png", std::string(120000, 'n'));
-  for (Fault fault : {Fault::ReadOnly, Fault::Held, Fault::IniShort, Fault::PictureShort, Fault::HeldSharingAll,
-                      Fault::IniShortAfterPictures, Fault::PictureReadOnly, Fault::PictureHeld}) {
+  std::string licence;
+  for (int line = 0; line < 468; ++line) licence += std::string(69, 'L') + "\r\n";
+  licence += std::string(32767 - 468 * 70, 'L');
+  for (Fault fault : {Fault::ReadOnly, Fault::Held, Fault::IniShort, Fault::PictureShort, Fault::TooLong,
+                      Fault::HeldSharingAll, Fault::IniShortAfterPictures, Fault::PictureReadOnly,
+                      Fault::PictureHeld}) {
     SCOPED_TRACE(static_cast<int>(fault));
     const bool pictureFault =
         fault == Fault::PictureShort || fault == Fault::PictureReadOnly || fault == Fault::PictureHeld;
@@ -305,6 +310,7 @@ TEST_F(LifeTest, ASaveThatCannotCompleteKeepsPeltoIniAndThePictureItWasToReplace
     if (lateFault) core::WriteIni(ini, "Global", "AnimateLoading", std::string("anim\\loading.png"));
     Open(blue);
     form.txtAuthor.SetText("Someone who writes a long name into the box");
+    if (fault == Fault::TooLong) form.txtLicense.SetText(licence);
     // Pictures are copied before pelto.ini is written: with pelto.ini
     // writable, the box keeps its picture.
     form.txtFrameImage.SetText(fault == Fault::IniShort ? "control\\main_frame.png" : art);
@@ -328,7 +334,9 @@ TEST_F(LifeTest, ASaveThatCannotCompleteKeepsPeltoIniAndThePictureItWasToReplace
       core::gIniDiskRoom = core::gFileSystem.scratchRoom = -1;
       EXPECT_EQ(prompts.MessageTexts(),
                 Texts{(pictureFault ? "Cannot copy \"" + art + "\" into the project."
-                                    : "Cannot save the project to \"" + ini + "\".") +
+                       : fault == Fault::TooLong
+                           ? "Cannot save \"License\" of [General]: pelto.ini holds at most 32766 characters in one value."
+                           : "Cannot save the project to \"" + ini + "\".") +
                       "\r\n\r\nThe project keeps its unsaved changes."});
     }
     if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
@@ -576,6 +584,11 @@ TEST_F(ImageSaveTest, APictureNeverLandsOnPeltoIniOrAFolderAndABoxCountsAsItWill
       {"[Icons]\r\nBack=toolbar\\24_Back.png\r\n", nullptr,
        {{&form.txtNormal, " toolbar\\24_Back.png "}, {&form.txtHover, "{A}"}}, "Icons", "Back.Hover",
        "toolbar\\24_Back_hover.png", kNew},
+      // A full path typed in quotes, as Explorer copies one, is copied in.
+      {"", nullptr, {{&form.txtLoading, "\"{A}\""}}, "Global", "AnimateLoading", "control\\animate_loading.png", kNew},
+      {"", nullptr, {{&form.txtNormal, "\"{A}\""}}, "Icons", "Back", "toolbar\\24_Back.png", kNew},
+      {"", &form.picSmallIcon(5), {{small, " \"{A}\" "}}, "Icons16", "Home", "toolbar\\16_Home.png", kNew},
+      {"", nullptr, {{&form.txtPreview, "\"{A}\""}}, "General", "Preview", "Preview.png", kNew},
       // A full path into the project in other letter case is stored relative;
       // one that climbs out of it is any other full path.
       {"[TabBar]\r\nTab.Hover.Image=control\\tab_hover.png\r\n", nullptr, {{tabHover, "{U}\\control\\tab_active.png"}},

@@ -167,4 +167,17 @@ TEST_F(ColorsInMainWindowTest, OpeningAProjectFillsThePageAndSavingWritesItBack)
   EXPECT_EQ(page.TextRow(11).colour.Text(), "#800010");
 }
 
+TEST_F(ColorsInMainWindowTest, AValueLongerThanOneWriteTakesShowsInItsBoxAndASaveKeepsIt) {
+  const std::string caption = "#" + std::string(34999, '6');
+  Open(WriteProject("Long", "[General]\r\nName=Long\r\n[Colors]\r\nCaption.Text=" + caption + "\r\n"));
+  ui::TextBox& box = mainwindow::gColorsPage->TextRow(0).colour.txt;
+  ASSERT_TRUE(IsWindow(box.hWnd()));
+  EXPECT_EQ(box.Text(), caption);
+  form.txtAuthor.SetText("Me");
+  Save();
+  EXPECT_FALSE(core::gModified);
+  EXPECT_EQ(Saved()["colors"]["caption.text"], caption);
+  EXPECT_EQ(Saved()["general"]["author"], "Me");
+}
+
 }  // namespace
