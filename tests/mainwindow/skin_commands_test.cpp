@@ -200,12 +200,7 @@ TEST_F(SkinCommandsTest, MakeLeavesOutOnlyTheProgramsOwnScratchFilesAndTakesATar
   const std::string folder = *this / "Out\\";
   const std::string target = folder + std::string(259 - folder.size() - 4, 'b') + ".zqv";
   testing_support::MakeFolders(folder);
-  {
-    ScriptedPrompter prompts;
-    prompts.AnswerFile(target).AnswerMessage(IDOK);
-    ChooseMenu(form, form.mnuMake);
-    EXPECT_EQ(prompts.MessageTexts(), Names{"\"Blue\" is made."});
-  }
+  EXPECT_EQ(Make(target), Names{"\"Blue\" is made."});
   EXPECT_EQ(TopLevel(target), Names{"Blue"});
   for (const auto& [file, packed] : files)
     EXPECT_EQ(Exists(*this / ("Unpacked\\Blue\\" + std::string(file))), packed) << file;
